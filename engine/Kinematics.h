@@ -1,0 +1,11 @@
+#pragma once
+
+#include "engine/Views.h"
+
+namespace engine {
+
+// The common step of every frame: clocks, contraction, motion, the seen
+// ends of both trains through the light delay, and the observed readouts.
+void FrameKinematics(RunContext& c);
+
+}  // namespace engine

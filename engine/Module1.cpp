@@ -1,0 +1,16 @@
+#include "engine/Module1.h"
+
+namespace engine {
+
+void SetDefaults(Module1& m) {
+  m.cc = 30;
+  SetDerivedDefaults(m);
+}
+
+// fract restarts at 1.0 every run, so the window factor never compounds.
+void SetDerivedDefaults(Module1& m) {
+  m.rtrack = 1200;
+  m.fract = 1.0;
+}
+
+}  // namespace engine

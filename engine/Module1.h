@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Colour.h"
+
+namespace engine {
+
+// The simulation variables shared by the run loop, the kinematics, the
+// scenes and the control window's handlers. One instance lives for the life
+// of the program; everything starts at zero.
+struct Module1 {
+  std::int16_t stopflag = 0;  // 1 ends the run at the next end of frame
+  double v = 0;               // train speed
+  float vold = 0;             // speed before the latest speed change
+  float vstop = 0;            // speed when "v = 0" was pressed
+  std::int16_t vstopped = 0;  // 1 after "v = 0", until "v >" or "v <"
+  double freeze = 0;          // 1.0 while the picture is frozen
+  platform::Rgb bgcolor = 0;  // background and erase colour
+  double simtype = 0;         // 1 round track, 2 long track, 3 Terrell rotation
+  double cc = 0;              // limiting speed
+  double rtrack = 0;          // track radius, track units
+  double fract = 0;           // twips per track unit
+  double tracklen = 0;        // lap length, track units
+  std::int32_t nframes = 0;   // frames run with v > 0
+  double ptime = 0;           // proper time of the train
+  double contract = 0;        // length-contraction factor
+};
+
+void SetDefaults(Module1& m);
+void SetDerivedDefaults(Module1& m);
+
+}  // namespace engine

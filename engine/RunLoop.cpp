@@ -1,0 +1,169 @@
+#include "engine/RunLoop.h"
+
+#include <cmath>
+
+#include "engine/Constants.h"
+#include "engine/Kinematics.h"
+#include "engine/scenes/Scene.h"
+#include "platform/NumberText.h"
+
+namespace engine {
+namespace {
+
+constexpr double kFramePeriod = 0.1;  // seconds
+constexpr float kFontSize = 15;
+constexpr int kPenWidth = 2;
+
+void styleSurface(platform::Surface& s, platform::Rgb bgcolor) {
+  s.ClearSurface();
+  s.setBackColor(bgcolor);
+  s.setFontSize(kFontSize);
+  s.setPenWidth(kPenWidth);
+}
+
+}  // namespace
+
+RunLoop::RunLoop(Module1& m, ControlPanelView form1, TrackDisplayView form2,
+                 platform::Scheduler& scheduler, platform::Clock& clock,
+                 platform::Program& program)
+    : m_(m),
+      form1_(form1),
+      form2_(form2),
+      scheduler_(scheduler),
+      clock_(clock),
+      program_(program) {}
+
+void RunLoop::RunSimulation() {
+  ++runNumber_;
+  run_ = RunState{};
+  phase_ = Phase::Idle;
+  if (!setUp()) return;
+  phase_ = Phase::Running;
+  runFrame();
+}
+
+bool RunLoop::setUp() {
+  prepareWindows();
+  run_.first = 1.0;
+  run_.fresh = 1.0;
+  m_.simtype = platform::ParseNumber(form1_.LType.text());
+  const SceneSteps* scene = SceneFor(m_.simtype);
+  if (scene == nullptr) {
+    program_.EndProgram();
+    return false;
+  }
+  form2_.Text5.setText(scene->title);
+  SetDefaults(m_);
+  form1_.Tcc.setText(platform::PlainNumberText(m_.cc));
+  run_.cc2 = m_.cc * m_.cc;
+  form2_.window.surface().ClearSurface();
+  m_.stopflag = 0;
+  computeLayoutValues();
+  scene->layout(context_);
+  return true;
+}
+
+void RunLoop::prepareWindows() {
+  styleSurface(form1_.window.surface(), m_.bgcolor);
+  styleSurface(form2_.window.surface(), m_.bgcolor);
+}
+
+void RunLoop::computeLayoutValues() {
+  const float height = form2_.window.height();
+  m_.fract = (height - 1000) * m_.fract / 3000;
+  run_.ltrain1 = 1000;
+  run_.rscreen = m_.rtrack * m_.fract;
+  run_.rtrack2 = m_.rtrack * 1.4;
+  run_.rhalf = m_.rtrack * m_.fract / 2;
+  run_.rhalf50 = m_.rtrack * m_.fract / 2 + 50;
+  run_.y0 = form2_.window.height() / 2.0 - 200;
+  m_.vstopped = 0;
+  m_.nframes = 0;
+  m_.ptime = 0;
+  m_.freeze = 0.0;
+  run_.maxiter = 200;
+  run_.kstep = kFourPi / 1000;
+  run_.dtstop = m_.rtrack * run_.kstep / 10;
+  if (m_.simtype == 3) {
+    run_.kstep = kFourPi / 2000;
+    run_.dtstop = m_.rtrack * run_.kstep / 5;
+  }
+  run_.ts = m_.rtrack / m_.cc;
+  m_.v = 0;
+  run_.ts2 = run_.rtrack2 / m_.cc;
+  run_.te = run_.ts;
+  run_.te2 = run_.ts2;
+  run_.pos1 = 0;
+  run_.pos2 = 0;
+  m_.tracklen = kPi * m_.rtrack + 2 * m_.rtrack + 2 * m_.rtrack + kPi * m_.rtrack;
+  run_.rowwidth = static_cast<double>(form2_.Lv_obs.width()) + form2_.LLocalTime.width() +
+                  form2_.Llength_obs.width() + form2_.Tlength_obs.width() +
+                  form2_.Tv_obs.width() + form2_.TLocalTime.width();
+}
+
+void RunLoop::writeSpeedReadout() {
+  form1_.Tv.setText(platform::PlainNumberText(std::floor(m_.v)));
+  if (m_.cc - 1 < m_.v) {
+    form1_.Tv.setText(platform::PlainNumberText(std::floor(m_.v * 100) / 100));
+  }
+}
+
+void RunLoop::runFrame() {
+  writeSpeedReadout();
+  form2_.window.surface().DrawPoint(static_cast<float>(run_.x0dis),
+                                    static_cast<float>(run_.y0), platform::Rgb{15});
+  FrameKinematics(context_);
+  SceneFor(m_.simtype)->frame(context_);
+  ++framesDrawn_;
+  if (frameObserver_) frameObserver_();
+  // Clicks already waiting are handled before the end of frame looks at
+  // stopflag and freeze.
+  scheduler_.post(forThisRun(&RunLoop::endOfFrame));
+}
+
+void RunLoop::endOfFrame() {
+  if (m_.stopflag == 1) {
+    phase_ = Phase::Idle;
+    return;
+  }
+  if (m_.freeze == 1.0) {
+    phase_ = Phase::Frozen;
+    return;
+  }
+  phase_ = Phase::Running;
+  paceFrom(clock_.SecondsTimer());
+}
+
+// The next frame starts once the clock, in single precision, is past the
+// wait's start plus one frame period.
+void RunLoop::paceFrom(double waitBegan) {
+  const auto now = static_cast<float>(clock_.SecondsTimer());
+  const auto due = static_cast<float>(waitBegan + kFramePeriod);
+  if (now > due) {
+    runFrame();
+    return;
+  }
+  const double remaining = std::fmax(static_cast<double>(due) - now, 0.0005);
+  const std::uint64_t thisRun = runNumber_;
+  scheduler_.postAfter(remaining, [this, thisRun, waitBegan] {
+    if (isCurrent(thisRun)) paceFrom(waitBegan);
+  });
+}
+
+void RunLoop::onControlsChanged() {
+  if (phase_ == Phase::Frozen) endOfFrame();
+}
+
+// A callback of a replaced run, or one that outlived the program's end, does nothing.
+bool RunLoop::isCurrent(std::uint64_t run) const {
+  return run == runNumber_ && !program_.ended();
+}
+
+platform::Scheduler::Callback RunLoop::forThisRun(void (RunLoop::*step)()) {
+  const std::uint64_t thisRun = runNumber_;
+  return [this, thisRun, step] {
+    if (isCurrent(thisRun)) (this->*step)();
+  };
+}
+
+}  // namespace engine

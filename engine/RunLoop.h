@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "engine/Module1.h"
+#include "engine/RunState.h"
+#include "engine/Views.h"
+#include "platform/Services.h"
+
+namespace engine {
+
+// One run of a demonstration at a time: its set-up, then frames at most ten
+// a second until a stop. It never blocks: each frame is a callback of the
+// event loop, so the control window's handlers run between frames, and the
+// wait between frames costs no processor time.
+class RunLoop {
+ public:
+  enum class Phase { Idle, Running, Frozen };
+
+  RunLoop(Module1& m, ControlPanelView form1, TrackDisplayView form2,
+          platform::Scheduler& scheduler, platform::Clock& clock, platform::Program& program);
+
+  // Sets a run up and draws its first frame; later frames follow from the
+  // event loop. A run already going is dropped.
+  void RunSimulation();
+
+  // The controls changed freeze or stopflag: a frozen run looks again.
+  void onControlsChanged();
+
+  Phase phase() const { return phase_; }
+  const RunState& state() const { return run_; }
+  std::int64_t framesDrawn() const { return framesDrawn_; }
+
+  // Called after each frame is drawn; for measuring.
+  void setFrameObserver(std::function<void()> observer) { frameObserver_ = std::move(observer); }
+
+ private:
+  bool setUp();
+  void prepareWindows();
+  void computeLayoutValues();
+  void runFrame();
+  void endOfFrame();
+  void paceFrom(double waitBegan);
+  void writeSpeedReadout();
+  bool isCurrent(std::uint64_t run) const;
+  // Wraps a callback so that it does nothing once its run has been replaced.
+  platform::Scheduler::Callback forThisRun(void (RunLoop::*step)());
+
+  Module1& m_;
+  ControlPanelView form1_;
+  TrackDisplayView form2_;
+  platform::Scheduler& scheduler_;
+  platform::Clock& clock_;
+  platform::Program& program_;
+  RunState run_;
+  RunContext context_{m_, run_, form1_, form2_};
+  Phase phase_ = Phase::Idle;
+  std::uint64_t runNumber_ = 0;
+  std::int64_t framesDrawn_ = 0;
+  std::function<void()> frameObserver_;
+};
+
+}  // namespace engine

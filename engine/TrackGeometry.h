@@ -1,0 +1,14 @@
+#pragma once
+
+#include "engine/Module1.h"
+
+namespace engine {
+
+// The point at distance s along the current demonstration's track of radius
+// (or distance) r, and its light delay t to the observer.
+void TrackPoint(const Module1& m, double s, double r, double& x, double& y, double& t);
+
+// The direction of (x, y) from the observer, in [0, 2pi).
+void VectorAngle(double x, double y, double& angle);
+
+}  // namespace engine

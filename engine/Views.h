@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/Module1.h"
+#include "engine/RunState.h"
+#include "platform/Control.h"
+#include "platform/Surface.h"
+
+namespace engine {
+
+// What the simulation reads and writes on the control window.
+struct ControlPanelView {
+  platform::Window& window;
+  platform::Control& Tv;
+  platform::Control& Tcc;
+  platform::Control& TTime;
+  platform::Control& TControl;
+  platform::Control& LType;
+};
+
+// What the simulation reads and writes on the track window.
+struct TrackDisplayView {
+  platform::Window& window;
+  platform::Control& Text5;
+  platform::Control& Tlength_obs;
+  platform::Control& Llength_obs;
+  platform::Control& Tv_obs;
+  platform::Control& Lv_obs;
+  platform::Control& TLocalTime;
+  platform::Control& LLocalTime;
+};
+
+// Everything one step of a run works on.
+struct RunContext {
+  Module1& m;
+  RunState& run;
+  ControlPanelView& form1;
+  TrackDisplayView& form2;
+
+  platform::Surface& picture() const { return form2.window.surface(); }
+};
+
+}  // namespace engine

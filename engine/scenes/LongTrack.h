@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/Views.h"
+
+namespace engine {
+
+// Widens the track window to factor times its height and spreads the title
+// and the readout row across it; the long track and the Terrell rotation
+// share it.
+void WideWindowLayout(RunContext& c, float widthFactor);
+
+void LongTrackLayout(RunContext& c);
+void LongTrackFrame(RunContext& c);
+
+// The pieces of the true train on the straights and half circles.
+void LongTrackTrainPieces(const Module1& m, RunState& run);
+
+}  // namespace engine

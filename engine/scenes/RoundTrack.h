@@ -1,0 +1,13 @@
+#pragma once
+
+#include "engine/Views.h"
+
+namespace engine {
+
+void RoundTrackLayout(RunContext& c);
+void RoundTrackFrame(RunContext& c);
+
+// The arc pieces of the true train on the circle (part of every frame).
+void RoundTrackTrainArcs(const Module1& m, RunState& run);
+
+}  // namespace engine

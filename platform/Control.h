@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Colour.h"
+
+namespace platform {
+
+class Surface;
+
+// A button, text box or label as the program sees it. Geometry in twips,
+// single precision, relative to the window's client area.
+class Control {
+ public:
+  virtual ~Control() = default;
+
+  // The caption of a button or label, the text of a text box.
+  virtual std::string text() const = 0;
+  virtual void setText(const std::string& text) = 0;
+
+  virtual bool isVisible() const = 0;
+  virtual void setVisible(bool visible) = 0;
+
+  virtual void setBackColor(Rgb colour) = 0;
+
+  virtual float left() const = 0;
+  virtual float top() const = 0;
+  virtual float width() const = 0;
+  virtual float height() const = 0;
+  virtual void setLeft(float twips) = 0;
+  virtual void setTop(float twips) = 0;
+};
+
+// A top-level window: its outer rectangle on the screen in twips, and the
+// drawing surface of its client area.
+class Window {
+ public:
+  virtual ~Window() = default;
+
+  virtual float left() const = 0;
+  virtual float top() const = 0;
+  virtual float width() const = 0;
+  virtual float height() const = 0;
+  virtual void setLeft(float twips) = 0;
+  virtual void setTop(float twips) = 0;
+  virtual void setWidth(float twips) = 0;
+  virtual void setHeight(float twips) = 0;
+
+  virtual bool isVisible() const = 0;
+  virtual void setVisible(bool visible) = 0;
+
+  virtual Surface& surface() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "platform/Control.h"
+
+namespace platform {
+
+// A Qt widget seen as a Control. The twips geometry the program set is kept
+// as set, so reading it back gives the same value whatever the pixel
+// rounding did.
+class QtControl : public Control, private QObject {
+ public:
+  enum class Kind { Button, TextBox, MultiLineTextBox, Label };
+
+  QtControl(QWidget* widget, Kind kind, float left, float top, float width, float height);
+
+  QWidget* widget() const { return widget_; }
+  Kind kind() const { return kind_; }
+
+  // Runs the action on a click (or, for a button, its keyboard press).
+  void onClick(std::function<void()> action);
+
+  std::string text() const override;
+  void setText(const std::string& text) override;
+  bool isVisible() const override;
+  void setVisible(bool visible) override;
+  void setBackColor(Rgb colour) override;
+  float left() const override { return left_; }
+  float top() const override { return top_; }
+  float width() const override { return width_; }
+  float height() const override { return height_; }
+  void setLeft(float twips) override;
+  void setTop(float twips) override;
+
+ private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void place();
+
+  QPointer<QWidget> widget_;
+  Kind kind_;
+  float left_, top_, width_, height_;
+  std::function<void()> click_;
+};
+
+}  // namespace platform

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "engine/RunLoop.h"
+#include "tests/fakes/Rig.h"
+
+using fakes::FakeWindow;
+using fakes::Rig;
+
+namespace {
+
+std::set<std::string> visibleControls(FakeWindow& window, const ui::WindowSpec& spec) {
+  std::set<std::string> shown;
+  for (const ui::ControlSpec& c : spec.controls) {
+    if (window.control(std::string(c.name)).isVisible()) shown.insert(std::string(c.name));
+  }
+  return shown;
+}
+
+using Names = std::set<std::string>;
+
+}  // namespace
+
+TEST(Load, ShowsOnlyStartAndCancelWithTheTrackWindowHidden) {
+  Rig rig;
+  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowSpec()),
+            (Names{"CommandStart", "CommandCancel"}));
+  EXPECT_TRUE(visibleControls(rig.form2Window, ui::TrackWindowSpec()).empty());
+  EXPECT_FALSE(rig.form2Window.isVisible());
+  EXPECT_EQ(rig.m.bgcolor, platform::RGB(192, 192, 192));
+  EXPECT_EQ(rig.form1Window.recording().backColour, rig.m.bgcolor);
+  EXPECT_EQ(rig.form2Window.recording().backColour, rig.m.bgcolor);
+  EXPECT_EQ(rig.f2("Lv_obs").backColour, rig.m.bgcolor);
+  EXPECT_EQ(rig.f1("CommandVinc").backColour, rig.m.bgcolor);
+  EXPECT_EQ(rig.f1("LType").text(), "1");
+  EXPECT_EQ(rig.f1("Tv").text(), "0");
+  EXPECT_EQ(rig.f2("Tlength_obs").text(), "1000");
+  EXPECT_EQ(rig.f2("Tv_obs").text(), "0");
+  EXPECT_EQ(rig.f2("Text5").text(), "");
+  EXPECT_EQ(rig.form1Window.height(), 2520);
+  EXPECT_EQ(rig.form2Window.width(), rig.form1Window.width());
+}
+
+TEST(Load, ResizePlacesTheChoiceControlsTheSameEveryTime) {
+  Rig rig;
+  for (int i = 0; i < 3; ++i) {
+    rig.commands.Form_Resize();
+    EXPECT_EQ(rig.f1("Text7").left(), 2440);
+    EXPECT_EQ(rig.f1("CommandSimulation").left(), 120);
+    EXPECT_EQ(rig.f1("CommandSimulation").top(), 600);
+    EXPECT_EQ(rig.f1("LType").left(), 1180);
+    EXPECT_EQ(rig.f1("LType").top(), 660);
+  }
+}
+
+TEST(RunCommands, StartSelectStopWalkTheStatesOfTheControlWindow) {
+  Rig rig;
+  rig.form1Window.setLeft(3000);
+  rig.form1Window.setTop(1500);
+  rig.commands.CommandStart_Click();
+  EXPECT_EQ(rig.f1("CommandStart").text(), "Select");
+  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowSpec()),
+            (Names{"CommandStart", "CommandCancel", "CommandSimulation", "Text5", "LType",
+                   "Text7"}));
+  EXPECT_EQ(rig.f1("Text5").text(), "Select Simulation");
+  EXPECT_TRUE(rig.form2Window.isVisible());
+  EXPECT_EQ(rig.form2Window.top(), 1500 + 2520);
+  EXPECT_EQ(rig.form2Window.left(), 3000);
+
+  rig.commands.CommandStart_Click();
+  EXPECT_EQ(rig.f1("CommandStart").text(), "Stop");
+  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowSpec()),
+            (Names{"CommandStart", "CommandCancel", "CommandVinc", "Lv", "Tv", "Lcc", "Tcc",
+                   "Text5", "LControl", "TControl", "LTime", "TTime"}));
+  EXPECT_EQ(rig.f1("Text5").text(), "Select Speed v");
+  EXPECT_EQ(visibleControls(rig.form2Window, ui::TrackWindowSpec()).size(), 7U);
+  rig.commands.CommandVinc_Click();
+  for (const char* name : {"CommandVdec", "CommandVzero", "CommandFreeze"}) {
+    EXPECT_TRUE(rig.f1(name).isVisible()) << name;
+  }
+
+  rig.runFor(0.5);
+  rig.commands.CommandStart_Click();
+  EXPECT_EQ(rig.f1("CommandStart").text(), "Start");
+  EXPECT_EQ(rig.m.stopflag, 1);
+  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowSpec()),
+            (Names{"CommandStart", "CommandCancel"}));
+  EXPECT_TRUE(visibleControls(rig.form2Window, ui::TrackWindowSpec()).empty());
+  EXPECT_TRUE(rig.form2Window.isVisible());  // keeps its picture
+}
+
+TEST(RunCommands, SimulationStepsTheTypeRoundAndRound) {
+  Rig rig;
+  rig.commands.CommandStart_Click();
+  const char* expected[] = {" 2", " 3", " 1", " 2"};
+  for (const char* type : expected) {
+    rig.commands.CommandSimulation_Click();
+    EXPECT_EQ(rig.f1("LType").text(), type);
+  }
+  rig.commands.LType_Click();
+  EXPECT_EQ(rig.f1("LType").text(), " 3");
+}
+
+TEST(RunCommands, ASecondRunUsesTheTypeLastChosen) {
+  Rig rig;
+  rig.startRun(3);
+  rig.runFor(0.3);
+  rig.commands.CommandStart_Click();  // Stop
+  rig.commands.CommandStart_Click();  // Start
+  rig.commands.CommandStart_Click();  // Select
+  EXPECT_EQ(rig.f1("LType").text(), " 3");
+  EXPECT_EQ(rig.m.simtype, 3);
+  EXPECT_EQ(rig.f2("Text5").text(), "Terrell rotation ?");
+}
+
+TEST(SpeedCommands, RaisingWithoutContractionStopsAtC) {
+  Rig rig;
+  rig.startRun(1);
+  for (int expected = 1; expected <= 30; ++expected) {
+    rig.commands.CommandVinc_Click();
+    EXPECT_EQ(rig.m.v, expected);
+  }
+  rig.commands.CommandVinc_Click();
+  EXPECT_EQ(rig.m.v, 30);
+  rig.commands.TControl_Click();  // ON at exactly c: stays
+  rig.commands.CommandVinc_Click();
+  EXPECT_EQ(rig.m.v, 30);
+}
+
+TEST(SpeedCommands, RaisingWithContractionHalvesTheGapToC) {
+  Rig rig;
+  rig.startRun(1);
+  rig.commands.TControl_Click();
+  EXPECT_EQ(rig.f1("TControl").text(), "ON");
+  rig.clickVinc(27);
+  const double expected[] = {28, 29, 29.5, 29.75, 29.875, 29.9375};
+  for (double v : expected) {
+    rig.commands.CommandVinc_Click();
+    EXPECT_EQ(rig.m.v, v);
+  }
+  for (int i = 0; i < 30; ++i) {
+    rig.commands.CommandVinc_Click();
+    EXPECT_LT(rig.m.v, 30);
+  }
+}
+
+TEST(SpeedCommands, LoweringFloorsAndStopsAtMinusC) {
+  Rig rig;
+  rig.startRun(1);
+  rig.m.v = 29.875;
+  rig.commands.CommandVdec_Click();
+  EXPECT_EQ(rig.m.v, 28);
+  EXPECT_EQ(rig.m.vold, 29.875F);
+  rig.m.v = 0;
+  const double expected[] = {-1, -2, -3};
+  for (double v : expected) {
+    rig.commands.CommandVdec_Click();
+    EXPECT_EQ(rig.m.v, v);
+  }
+  for (int i = 0; i < 40; ++i) rig.commands.CommandVdec_Click();
+  EXPECT_EQ(rig.m.v, -30);
+  rig.commands.CommandVinc_Click();  // from below 1 the speed restarts at 0
+  EXPECT_EQ(rig.m.v, 1);
+  rig.commands.TControl_Click();
+  rig.commands.CommandVdec_Click();
+  rig.commands.CommandVdec_Click();
+  rig.commands.CommandVinc_Click();
+  EXPECT_EQ(rig.m.v, 1);
+}
+
+TEST(SpeedCommands, VZeroRemembersTheSpeedItStopped) {
+  Rig rig;
+  rig.startRun(1);
+  rig.clickVinc(12);
+  rig.commands.CommandVzero_Click();
+  EXPECT_EQ(rig.m.v, 0);
+  EXPECT_EQ(rig.m.vstop, 12);
+  EXPECT_EQ(rig.m.vold, 0);
+  EXPECT_EQ(rig.m.vstopped, 1);
+  rig.commands.CommandVinc_Click();
+  EXPECT_EQ(rig.m.v, 1);
+  EXPECT_EQ(rig.m.vstopped, 0);
+}
+
+TEST(SpeedCommands, TypedContractionTextCountsAsOnForTheFrameOnly) {
+  Rig rig;
+  rig.startRun(1);
+  rig.form1.TControl.setText("maybe");
+  rig.clickVinc(29);
+  rig.commands.CommandVinc_Click();  // not "ON": plain step to 30
+  EXPECT_EQ(rig.m.v, 30);
+  rig.runFrames(3);
+  EXPECT_EQ(rig.state().ltrainc, 0);  // contraction is on in the frame
+  rig.commands.TControl_Click();
+  EXPECT_EQ(rig.f1("TControl").text(), "ON");
+  rig.commands.TControl_Click();
+  EXPECT_EQ(rig.f1("TControl").text(), "OFF");
+}

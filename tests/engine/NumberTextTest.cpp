@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "platform/Colour.h"
+#include "platform/NumberText.h"
+
+using platform::PaddedNumberText;
+using platform::ParseNumber;
+using platform::PlainNumberText;
+
+TEST(ParseNumber, ReadsTheLeadingNumberOfAwkwardText) {
+  struct Case {
+    const char* text;
+    double expected;
+  };
+  const Case cases[] = {
+      {" 2", 2},     {"", 0},          {"abc", 0},   {"-", 0},        {"3.5xyz", 3.5},
+      {"1", 1},      {"  -4.25", -4.25}, {"1 2", 12}, {".5", 0.5},     {"+7", 7},
+      {"2e3", 2000}, {"2e", 2},        {"1d2", 100}, {"1e400", 0},    {"12abc3", 12},
+      {"\t 3", 3},   {"-.", 0},        {"e5", 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseNumber(c.text), c.expected) << '"' << c.text << '"';
+}
+
+TEST(PlainNumberText, WritesReadoutsWithoutBlankOrExponent) {
+  EXPECT_EQ(PlainNumberText(30), "30");
+  EXPECT_EQ(PlainNumberText(29.87), "29.87");
+  EXPECT_EQ(PlainNumberText(29.5), "29.5");
+  EXPECT_EQ(PlainNumberText(-1), "-1");
+  EXPECT_EQ(PlainNumberText(-0.0), "0");
+  EXPECT_EQ(PlainNumberText(866), "866");
+  EXPECT_EQ(PlainNumberText(5.25), "5.25");
+  EXPECT_EQ(PlainNumberText(1e20), "100000000000000000000");
+  EXPECT_EQ(PlainNumberText(0.00001), "0.00001");
+  EXPECT_EQ(PlainNumberText(123456789.123456789), "123456789.123457");
+}
+
+TEST(PlainNumberText, NeverWritesANonFiniteValue) {
+  EXPECT_EQ(PlainNumberText(std::numeric_limits<double>::quiet_NaN()), "0");
+  EXPECT_EQ(PlainNumberText(std::numeric_limits<double>::infinity()), "0");
+}
+
+TEST(PaddedNumberText, LeadsNonNegativeNumbersWithABlank) {
+  EXPECT_EQ(PaddedNumberText(2), " 2");
+  EXPECT_EQ(PaddedNumberText(0), " 0");
+  EXPECT_EQ(PaddedNumberText(-3), "-3");
+}
+
+TEST(Palette, HoldsTheSixteenColours) {
+  using platform::PaletteColor;
+  using platform::RGB;
+  EXPECT_EQ(PaletteColor(0), RGB(0, 0, 0));
+  EXPECT_EQ(PaletteColor(7), RGB(192, 192, 192));
+  EXPECT_EQ(PaletteColor(9), RGB(0, 0, 255));
+  EXPECT_EQ(PaletteColor(12), RGB(255, 0, 0));
+  EXPECT_EQ(PaletteColor(14), RGB(255, 255, 0));
+  EXPECT_EQ(PaletteColor(15), RGB(255, 255, 255));
+  EXPECT_EQ(RGB(192, 192, 192), 0xC0C0C0U);
+  EXPECT_EQ(RGB(255, 0, 0), 0x0000FFU);  // red in the low byte
+}

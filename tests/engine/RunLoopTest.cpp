@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/Constants.h"
+#include "tests/fakes/Rig.h"
+
+using engine::RunLoop;
+using fakes::DrawCall;
+using fakes::Rig;
+
+TEST(RunLoop, SetUpTitlesClearsAndLoadsTheDefaults) {
+  struct Case {
+    int simtype;
+    const char* title;
+    double tracklen;
+  };
+  const Case cases[] = {
+      {1, "Train on round track Demonstration", 7539.8223686136},
+      {2, "Train on long track Demonstration", 12339.8223686136},
+      {3, "Terrell rotation ?", 12339.8223686136},
+  };
+  for (const Case& c : cases) {
+    Rig rig;
+    rig.startRun(c.simtype);
+    EXPECT_EQ(rig.f2("Text5").text(), c.title);
+    EXPECT_EQ(rig.f1("Tcc").text(), "30");
+    EXPECT_EQ(rig.m.cc, 30);
+    EXPECT_EQ(rig.m.rtrack, 1200);
+    EXPECT_NEAR(rig.m.tracklen, c.tracklen, 1e-9);
+    EXPECT_EQ(rig.picture().calls.front().op, DrawCall::Op::Clear);
+    EXPECT_EQ(rig.picture().penWidth, 2);
+    EXPECT_EQ(rig.picture().fontSize, 15);
+    EXPECT_EQ(rig.picture().backColour, platform::RGB(192, 192, 192));
+    EXPECT_EQ(rig.form1Window.recording().calls.front().op, DrawCall::Op::Clear);
+    EXPECT_EQ(rig.runLoop.framesDrawn(), 1);  // the first frame comes with the set-up
+  }
+}
+
+TEST(RunLoop, ScaleFollowsTheTrackWindowHeight) {
+  Rig rig;
+  rig.form2Window.setHeight(4000);
+  rig.startRun(1);
+  EXPECT_EQ(rig.m.fract, 1.0);
+  EXPECT_EQ(rig.state().rscreen, 1200);
+  EXPECT_EQ(rig.state().rtrack2, 1680);
+  EXPECT_EQ(rig.state().y0, 1800);
+}
+
+TEST(RunLoop, ObserverDotIsDrawnEveryFrameInColourValue15) {
+  Rig rig;
+  rig.startRun(1);
+  rig.runFrames(3);
+  const auto& calls = rig.picture().calls;
+  const auto dots = std::count_if(calls.begin(), calls.end(), [&](const DrawCall& call) {
+    return call.op == DrawCall::Op::Point && call.colour == 15 &&
+           call.a == static_cast<float>(rig.state().x0dis) &&
+           call.b == static_cast<float>(rig.state().y0);
+  });
+  EXPECT_EQ(dots, 3);
+}
+
+TEST(RunLoop, SpeedReadoutShowsTwoDecimalsOnlyNearC) {
+  struct Case {
+    double v;
+    const char* shown;
+  };
+  for (const Case& c : {Case{29.5, "29.5"}, Case{29, "29"}, Case{28.75, "28"}, Case{-3.5, "-4"},
+                        Case{29.875, "29.87"}}) {
+    Rig rig;
+    rig.startRun(1);
+    rig.m.v = c.v;
+    rig.runFrames(2);
+    EXPECT_EQ(rig.f1("Tv").text(), c.shown) << c.v;
+  }
+}
+
+TEST(RunLoop, FramesComeNoFasterThanTenASecond) {
+  Rig rig;
+  rig.startRun(2);
+  std::vector<double> starts;
+  rig.runLoop.setFrameObserver([&] { starts.push_back(rig.time.now()); });
+  rig.runFor(2.0);
+  ASSERT_GE(starts.size(), 19U);
+  for (std::size_t i = 1; i < starts.size(); ++i) {
+    EXPECT_GE(starts[i] - starts[i - 1], 0.1 - 1e-4);
+    EXPECT_LE(starts[i] - starts[i - 1], 0.1 + 1e-3);
+  }
+}
+
+TEST(RunLoop, StopInTheEndOfFramePumpEndsTheRunAtOnce) {
+  Rig rig;
+  rig.startRun(1);
+  // Posted while frame 3 draws: handled before that frame's end looks at stopflag.
+  rig.runLoop.setFrameObserver([&] {
+    if (rig.runLoop.framesDrawn() == 3) rig.time.post([&] { rig.commands.CommandStart_Click(); });
+  });
+  rig.runFor(2.0);
+  EXPECT_EQ(rig.runLoop.framesDrawn(), 3);
+  EXPECT_EQ(rig.runLoop.phase(), RunLoop::Phase::Idle);
+  EXPECT_EQ(rig.f1("CommandStart").text(), "Start");
+}
+
+TEST(RunLoop, StopDuringThePacingWaitGetsOneMoreFrame) {
+  Rig rig;
+  rig.startRun(1);
+  rig.runFrames(3);
+  rig.time.at(rig.time.now() + 0.05, [&] { rig.commands.CommandStart_Click(); });
+  rig.runFor(2.0);
+  EXPECT_EQ(rig.runLoop.framesDrawn(), 4);
+  EXPECT_EQ(rig.runLoop.phase(), RunLoop::Phase::Idle);
+}
+
+TEST(RunLoop, FreezeHoldsThePictureAndStopStillEndsIt) {
+  Rig rig;
+  rig.startRun(1);
+  rig.clickVinc(1);
+  rig.runFrames(3);
+  rig.commands.CommandFreeze_Click();
+  EXPECT_EQ(rig.f1("CommandFreeze").text(), "Un Freeze");
+  rig.runFrames(4);  // the frame already due still comes
+  const std::string shownLength = rig.f2("Tlength_obs").text();
+  const std::int32_t framesCounted = rig.m.nframes;
+  const auto drawnWhenFrozen = rig.runLoop.framesDrawn();
+  const auto callsWhenFrozen = rig.picture().calls.size();
+  rig.runFor(3.0);
+  EXPECT_EQ(rig.runLoop.phase(), RunLoop::Phase::Frozen);
+  EXPECT_EQ(rig.runLoop.framesDrawn(), drawnWhenFrozen);
+  EXPECT_EQ(rig.picture().calls.size(), callsWhenFrozen);
+  EXPECT_EQ(rig.m.nframes, framesCounted);
+  EXPECT_EQ(rig.f2("Tlength_obs").text(), shownLength);
+  // A speed change while frozen shows in the first frame after.
+  rig.clickVinc(1);
+  EXPECT_EQ(rig.f1("Tv").text(), "1");
+  rig.commands.CommandFreeze_Click();
+  EXPECT_EQ(rig.f1("CommandFreeze").text(), "Freeze");
+  rig.runFor(0.05);
+  EXPECT_EQ(rig.runLoop.framesDrawn(), drawnWhenFrozen);  // not earlier than 0.1 s
+  rig.runFor(0.06);
+  EXPECT_EQ(rig.runLoop.framesDrawn(), drawnWhenFrozen + 1);
+  EXPECT_EQ(rig.f1("Tv").text(), "2");
+
+  rig.commands.CommandFreeze_Click();
+  rig.runFor(0.5);
+  rig.commands.CommandStart_Click();  // stop while frozen
+  EXPECT_EQ(rig.runLoop.phase(), RunLoop::Phase::Idle);
+  const auto drawn = rig.runLoop.framesDrawn();
+  rig.runFor(1.0);
+  EXPECT_EQ(rig.runLoop.framesDrawn(), drawn);
+}
+
+TEST(RunLoop, SecondRunStartsAfresh) {
+  Rig rig;
+  rig.startRun(1);
+  rig.clickVinc(12);
+  rig.runFrames(30);
+  rig.commands.CommandFreeze_Click();
+  rig.commands.CommandStart_Click();  // stop, frozen
+  rig.runFor(1.0);
+  EXPECT_EQ(rig.f1("CommandFreeze").text(), "Un Freeze");
+  rig.form2Window.setHeight(4000);
+  rig.startRun(2);
+  EXPECT_EQ(rig.m.v, 0);
+  EXPECT_EQ(rig.m.nframes, 0);
+  EXPECT_EQ(rig.m.ptime, 0);
+  EXPECT_EQ(rig.m.freeze, 0.0);
+  EXPECT_EQ(rig.m.fract, 1.0);
+  EXPECT_EQ(rig.f1("LType").text(), " 2");
+  rig.runFor(1.0);
+  EXPECT_GT(rig.runLoop.framesDrawn(), 35);  // runs unfrozen
+  rig.commands.CommandFreeze_Click();  // the first click freezes
+  EXPECT_EQ(rig.f1("CommandFreeze").text(), "Un Freeze");
+  EXPECT_EQ(rig.m.freeze, 1.0);
+}
+
+TEST(RunLoop, AnUnknownTypeEndsTheProgramAfterClearing) {
+  Rig rig;
+  rig.commands.CommandStart_Click();
+  rig.form1.LType.setText("7");
+  rig.commands.CommandStart_Click();
+  EXPECT_TRUE(rig.program.ended());
+  EXPECT_EQ(rig.runLoop.framesDrawn(), 0);
+  EXPECT_EQ(rig.f2("Text5").text(), "");
+  EXPECT_EQ(rig.picture().calls.size(), 1U);  // the clear
+}
+
+TEST(RunLoop, CancelEndsTheProgramWithoutAnotherFrame) {
+  Rig rig;
+  rig.startRun(1);
+  rig.runFrames(3);
+  rig.time.at(rig.time.now() + 0.05, [&] { rig.commands.CommandCancel_Click(); });
+  rig.runFor(2.0);
+  EXPECT_TRUE(rig.program.ended());
+  EXPECT_EQ(rig.runLoop.framesDrawn(), 3);
+}

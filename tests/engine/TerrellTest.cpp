@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "engine/scenes/Terrell.h"
+#include "tests/fakes/SceneProbe.h"
+
+using fakes::DrawCall;
+using fakes::SceneProbe;
+using platform::PaletteColor;
+
+namespace {
+
+const platform::Rgb kBg = platform::RGB(192, 192, 192);
+
+}  // namespace
+
+TEST(Terrell, FirstFrameHasBothEdgesEndingAboveTheObserver) {
+  fakes::Rig rig;
+  rig.startRun(3);
+  const auto& calls = rig.picture().calls;
+  ASSERT_EQ(calls.size(), 3U + 20U);
+  const auto& s = rig.state();
+  const float x0 = static_cast<float>(s.x0dis);
+  const float left = static_cast<float>(s.x0dis - rig.m.fract * 1000);
+  const DrawCall& nearEdge = calls[4];
+  EXPECT_EQ(nearEdge.op, DrawCall::Op::Line);
+  EXPECT_EQ(nearEdge.a, left);
+  EXPECT_EQ(nearEdge.c, x0);
+  EXPECT_EQ(nearEdge.b, static_cast<float>(s.y0 - 1200));
+  EXPECT_EQ(nearEdge.colour, PaletteColor(15));
+  const DrawCall& farEdge = calls[14];
+  EXPECT_EQ(farEdge.a, left);
+  EXPECT_EQ(farEdge.b, static_cast<float>(s.y0 - 1680));
+  // The first erase of each edge shrinks to a point above the observer.
+  EXPECT_EQ(calls[3].a, x0);
+  EXPECT_EQ(calls[3].c, x0);
+  EXPECT_EQ(calls[3].colour, kBg);
+  // The seen ends coincide with the true ends while standing.
+  EXPECT_EQ(calls[9].a, x0);
+  EXPECT_EQ(calls[10].a, left);
+}
+
+TEST(Terrell, LayoutWidensToOnePointSixAndLowersTheObserver) {
+  fakes::Rig rig;
+  rig.startRun(3);
+  EXPECT_NEAR(rig.form2Window.width(), 3165 * 1.6F, 1e-3);
+  EXPECT_EQ(rig.state().x0dis, rig.form2Window.width() / 2.0);
+  EXPECT_EQ(rig.state().y0, 3165 / 2.0 + 500);
+  EXPECT_EQ(rig.f2("Lv_obs").top(), 3165 - 820);
+}
+
+TEST(Terrell, DirectionsOutOfOrderBecomeASliver) {
+  SceneProbe probe(3);
+  probe.run.angs = 2.0;
+  probe.run.ange = 1.5;
+  probe.run.angs2 = 1.0;
+  probe.run.ange2 = 1.0;  // equal: left alone
+  const auto calls = probe.draw(engine::TerrellFrame);
+  EXPECT_DOUBLE_EQ(probe.run.ange, 2.001);
+  EXPECT_EQ(probe.run.ange2, 1.0);
+  const DrawCall& nearArc = calls[9];
+  EXPECT_EQ(nearArc.start, 2.0F);
+  EXPECT_EQ(nearArc.end, static_cast<float>(2.001));
+  EXPECT_EQ(nearArc.c, static_cast<float>(probe.run.rhalf));
+  EXPECT_EQ(calls[19].c, static_cast<float>(probe.run.rhalf50));
+}
+
+TEST(Terrell, EdgesAreScaledAcrossButNotUp) {
+  fakes::Rig rig;
+  rig.form2Window.setHeight(5500);
+  rig.startRun(3);
+  const auto& calls = rig.picture().calls;
+  const auto& s = rig.state();
+  EXPECT_EQ(rig.m.fract, 1.5);
+  EXPECT_EQ(calls[4].b, static_cast<float>(s.y0 - 1200));
+  EXPECT_EQ(calls[4].a, static_cast<float>(s.x0dis - 1500));
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Control.h"
+#include "platform/Surface.h"
+#include "ui/FormLayout.h"
+
+namespace fakes {
+
+// One call on a surface, with its arguments as handed over.
+struct DrawCall {
+  enum class Op { Clear, Circle, Arc, Line, Point } op;
+  float a = 0, b = 0, c = 0, d = 0;  // circle/arc: x, y, radius; line: x1, y1, x2, y2
+  float start = 0, end = 0;          // arc angles
+  platform::Rgb colour = 0;
+};
+
+// Records every drawing call in order.
+class RecordingSurface final : public platform::Surface {
+ public:
+  std::vector<DrawCall> calls;
+  platform::Rgb backColour = 0;
+  float fontSize = 0;
+  int penWidth = 0;
+
+  void ClearSurface() override { calls.push_back({DrawCall::Op::Clear}); }
+  void setBackColor(platform::Rgb colour) override { backColour = colour; }
+  void setFontSize(float points) override { fontSize = points; }
+  void setPenWidth(int pixels) override { penWidth = pixels; }
+  void DrawCircle(float x, float y, float r, platform::Rgb colour) override {
+    calls.push_back({DrawCall::Op::Circle, x, y, r, 0, 0, 0, colour});
+  }
+  void DrawCircle(float x, float y, float r, platform::Rgb colour, float s, float e) override {
+    calls.push_back({DrawCall::Op::Arc, x, y, r, 0, s, e, colour});
+  }
+  void DrawLine(float x1, float y1, float x2, float y2, platform::Rgb colour) override {
+    calls.push_back({DrawCall::Op::Line, x1, y1, x2, y2, 0, 0, colour});
+  }
+  void DrawPoint(float x, float y, platform::Rgb colour) override {
+    calls.push_back({DrawCall::Op::Point, x, y, 0, 0, 0, 0, colour});
+  }
+};
+
+class FakeControl final : public platform::Control {
+ public:
+  explicit FakeControl(const ui::ControlSpec& spec)
+      : text_(spec.text), visible_(spec.visible), left_(spec.left), top_(spec.top),
+        width_(spec.width), height_(spec.height) {}
+
+  std::string text() const override { return text_; }
+  void setText(const std::string& text) override { text_ = text; }
+  bool isVisible() const override { return visible_; }
+  void setVisible(bool visible) override { visible_ = visible; }
+  void setBackColor(platform::Rgb colour) override { backColour = colour; }
+  float left() const override { return left_; }
+  float top() const override { return top_; }
+  float width() const override { return width_; }
+  float height() const override { return height_; }
+  void setLeft(float twips) override { left_ = twips; }
+  void setTop(float twips) override { top_ = twips; }
+
+  platform::Rgb backColour = 0;
+
+ private:
+  std::string text_;
+  bool visible_;
+  float left_, top_, width_, height_;
+};
+
+// A window without a frame: outer and client rectangle are one.
+class FakeWindow final : public platform::Window {
+ public:
+  explicit FakeWindow(const ui::WindowSpec& spec);
+
+  FakeControl& control(const std::string& name) { return *controls_.at(name); }
+  RecordingSurface& recording() { return surface_; }
+
+  float left() const override { return left_; }
+  float top() const override { return top_; }
+  float width() const override { return width_; }
+  float height() const override { return height_; }
+  void setLeft(float twips) override { left_ = twips; }
+  void setTop(float twips) override { top_ = twips; }
+  void setWidth(float twips) override { width_ = twips; }
+  void setHeight(float twips) override { height_ = twips; }
+  bool isVisible() const override { return visible_; }
+  void setVisible(bool visible) override { visible_ = visible; }
+  platform::Surface& surface() override { return surface_; }
+
+ private:
+  std::map<std::string, std::unique_ptr<FakeControl>> controls_;
+  RecordingSurface surface_;
+  float left_ = 0, top_ = 0, width_, height_;
+  bool visible_ = false;
+};
+
+}  // namespace fakes

@@ -1,0 +1,44 @@
+#include "tests/fakes/Rig.h"
+
+#include "platform/NumberText.h"
+
+namespace fakes {
+namespace {
+
+ui::ControlLookup lookupIn(FakeWindow& window) {
+  return [&window](std::string_view name) -> platform::Control& {
+    return window.control(std::string(name));
+  };
+}
+
+}  // namespace
+
+Rig::Rig()
+    : form1Window(ui::ControlWindowSpec()),
+      form2Window(ui::TrackWindowSpec()),
+      form1(ui::Form1::Bind(form1Window, lookupIn(form1Window))),
+      form2(ui::Form2::Bind(form2Window, lookupIn(form2Window))),
+      runLoop(m, form1.panelView(), form2.displayView(), time, time, program),
+      commands(m, form1, form2, runLoop, program) {
+  commands.Form1_Load();
+  form1Window.setVisible(true);
+  commands.Form_Resize();
+}
+
+void Rig::startRun(int simtype) {
+  commands.CommandStart_Click();
+  while (platform::ParseNumber(form1.LType.text()) != simtype) commands.CommandSimulation_Click();
+  commands.CommandStart_Click();
+}
+
+void Rig::runFrames(std::int64_t frames) {
+  while (runLoop.framesDrawn() < frames && !time.idle() && !program.ended()) {
+    time.runUntil(time.now() + 0.01, program);
+  }
+}
+
+void Rig::clickVinc(int times) {
+  for (int i = 0; i < times; ++i) commands.CommandVinc_Click();
+}
+
+}  // namespace fakes

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/Module1.h"
+#include "engine/RunLoop.h"
+#include "tests/fakes/FakeWindows.h"
+#include "tests/fakes/VirtualTime.h"
+#include "ui/Commands.h"
+#include "ui/Forms.h"
+
+namespace fakes {
+
+// The whole program on fake windows, a virtual clock and a scripted event
+// queue: loaded as at start-up, driven by calls to its handlers.
+class Rig {
+ public:
+  Rig();
+
+  // Start, step the type to the given demonstration, Select: a run begins.
+  void startRun(int simtype);
+  // Lets simulated time pass, running frames and scripted actions.
+  void runFor(double seconds) { time.runUntil(time.now() + seconds, program); }
+  // Runs frames until the given number have been drawn in all.
+  void runFrames(std::int64_t frames);
+  void clickVinc(int times);
+
+  FakeControl& f1(const std::string& name) { return form1Window.control(name); }
+  FakeControl& f2(const std::string& name) { return form2Window.control(name); }
+  RecordingSurface& picture() { return form2Window.recording(); }
+  const engine::RunState& state() const { return runLoop.state(); }
+
+  engine::Module1 m;
+  VirtualTime time;
+  FakeProgram program;
+  FakeWindow form1Window;
+  FakeWindow form2Window;
+  ui::Form1 form1;
+  ui::Form2 form2;
+  engine::RunLoop runLoop;
+  ui::Commands commands;
+};
+
+}  // namespace fakes

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <utility>
+
+#include "platform/Services.h"
+
+namespace fakes {
+
+// A clock and an event queue in simulated time: callbacks and scripted user
+// actions run in order of their due time, then of their posting, and the
+// clock jumps from one to the next. Nothing waits for real.
+class VirtualTime final : public platform::Clock, public platform::Scheduler {
+ public:
+  double SecondsTimer() override { return now_; }
+  void post(Callback callback) override { queue(now_, std::move(callback)); }
+  void postAfter(double seconds, Callback callback) override {
+    queue(now_ + seconds, std::move(callback));
+  }
+
+  // A user action arriving at the given time.
+  void at(double seconds, Callback action) { queue(seconds, std::move(action)); }
+
+  // Runs everything due up to the given time; stops early when the program ends.
+  void runUntil(double seconds, const platform::Program& program);
+  double now() const { return now_; }
+  bool idle() const { return pending_.empty(); }
+
+ private:
+  void queue(double due, Callback callback) {
+    pending_.emplace(std::make_pair(due, next_++), std::move(callback));
+  }
+
+  double now_ = 1000.0;
+  std::uint64_t next_ = 0;
+  std::map<std::pair<double, std::uint64_t>, Callback> pending_;
+};
+
+class FakeProgram final : public platform::Program {
+ public:
+  void EndProgram() override { ended_ = true; }
+  bool ended() const override { return ended_; }
+
+ private:
+  bool ended_ = false;
+};
+
+}  // namespace fakes

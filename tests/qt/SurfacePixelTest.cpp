@@ -1,0 +1,120 @@
+#include <QImage>
+#include <QtTest>
+#include <cmath>
+#include <functional>
+
+#include "platform/qt/ImageSurface.h"
+
+using platform::ImageSurface;
+using platform::PaletteColor;
+using platform::Rgb;
+
+namespace {
+
+const Rgb kBg = platform::RGB(192, 192, 192);
+
+int pixelsOtherThan(const QImage& image, QRgb background) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if ((line[x] & 0xFFFFFFU) != (background & 0xFFFFFFU)) ++count;
+    }
+  }
+  return count;
+}
+
+ImageSurface freshSurface(qreal ratio = 1.0) {
+  ImageSurface surface;
+  surface.resize(QSize(400, 300), ratio);
+  surface.setBackColor(kBg);
+  surface.ClearSurface();
+  surface.setPenWidth(2);
+  return surface;
+}
+
+// Shapes of every kind the scenes draw, in twips.
+void drawShapes(ImageSurface& s, std::function<Rgb(Rgb)> colour) {
+  const float pi = 3.141592653589F;
+  s.DrawCircle(3000, 2000, 15, colour(PaletteColor(12)));
+  s.DrawCircle(1234.5F, 987.25F, 15, colour(PaletteColor(12)));
+  s.DrawCircle(3000, 2000, 900, colour(PaletteColor(0)));
+  s.DrawCircle(3000, 2000, 1200, colour(PaletteColor(0)), pi / 2, pi / 2 + 0.8333F);
+  s.DrawCircle(3000, 2000, 1200, colour(PaletteColor(0)), 5.9F, 0.3F);  // through angle 0
+  s.DrawCircle(3000, 2000, 600, colour(PaletteColor(14)), 0, 0);        // equal angles
+  s.DrawCircle(3000, 2000, 600, colour(PaletteColor(14)), 1.0F, 1.001F);
+  s.DrawCircle(3000, 2000, 600, colour(PaletteColor(14)), 0, 6.283185307178F);
+  s.DrawLine(100, 800, 4100.7F, 800, colour(PaletteColor(15)));
+  s.DrawLine(500.3F, 3300.9F, 2000.1F, 300.2F, colour(PaletteColor(0)));
+  s.DrawLine(2000, 2000, 2000, 2000, colour(PaletteColor(15)));
+  s.DrawPoint(3000, 2000, colour(15));
+}
+
+}  // namespace
+
+class SurfacePixelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void redrawingInTheBackgroundLeavesNoPixel_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("ratio 1") << 1.0;
+    QTest::newRow("ratio 2") << 2.0;
+  }
+
+  void redrawingInTheBackgroundLeavesNoPixel() {
+    QFETCH(qreal, ratio);
+    ImageSurface surface = freshSurface(ratio);
+    drawShapes(surface, [](Rgb c) { return c; });
+    QVERIFY(pixelsOtherThan(surface.image(), platform::ToQColor(kBg).rgb()) > 1000);
+    drawShapes(surface, [](Rgb) { return kBg; });
+    QCOMPARE(pixelsOtherThan(surface.image(), platform::ToQColor(kBg).rgb()), 0);
+  }
+
+  void equalAnglesDrawNothing() {
+    ImageSurface surface = freshSurface();
+    surface.DrawCircle(3000, 2000, 600, PaletteColor(0), 2.5F, 2.5F);
+    QCOMPARE(pixelsOtherThan(surface.image(), platform::ToQColor(kBg).rgb()), 0);
+  }
+
+  void arcRunsCounterClockwiseFromStartToEnd() {
+    ImageSurface surface = freshSurface();
+    // From pi/2 (top) to pi (left): the upper left quarter only.
+    surface.DrawCircle(3000, 2250, 1500, PaletteColor(0), 3.141592653589F / 2, 3.141592653589F);
+    const QImage& image = surface.image();
+    const QRgb black = qRgb(0, 0, 0);
+    const int cx = 200, cy = 150, r = 100;
+    const int d = static_cast<int>(r / std::sqrt(2.0));
+    auto darkNear = [&](int x, int y) {
+      for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+          if (image.pixel(x + dx, y + dy) == black) return true;
+      return false;
+    };
+    QVERIFY(darkNear(cx - d, cy - d));   // upper left
+    QVERIFY(!darkNear(cx + d, cy - d));  // upper right
+    QVERIFY(!darkNear(cx - d, cy + d));  // lower left
+  }
+
+  void ringsOfTheNextSizesEraseTheSeenEndDot() {
+    ImageSurface surface = freshSurface();
+    const float centres[][2] = {{3000, 2000}, {1234.5F, 987.25F}, {77.7F, 2500.1F}};
+    for (const auto& c : centres) {
+      surface.DrawCircle(c[0], c[1], 15, PaletteColor(12));
+      surface.DrawCircle(c[0], c[1], 20, kBg);
+    }
+    QCOMPARE(pixelsOtherThan(surface.image(), platform::ToQColor(kBg).rgb()), 0);
+  }
+
+  void resizingKeepsThePicture() {
+    ImageSurface surface = freshSurface();
+    surface.DrawLine(150, 150, 1500, 150, PaletteColor(0));
+    surface.resize(QSize(500, 400), 1.0);
+    QCOMPARE(surface.image().size(), QSize(500, 400));
+    QCOMPARE(surface.image().pixel(50, 10), qRgb(0, 0, 0));
+    QCOMPARE(surface.image().pixel(450, 350), platform::ToQColor(kBg).rgb());
+  }
+};
+
+QTEST_MAIN(SurfacePixelTest)
+#include "SurfacePixelTest.moc"

@@ -1,0 +1,145 @@
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "ui/Application.h"
+
+namespace {
+
+QWidget* widgetOf(ui::FormWindow& window, const char* name) {
+  return window.control(name).widget();
+}
+
+void click(ui::FormWindow& window, const char* name) {
+  QTest::mouseClick(widgetOf(window, name), Qt::LeftButton);
+}
+
+QStringList visibleNames(ui::FormWindow& window, const ui::WindowSpec& spec) {
+  QStringList names;
+  for (const ui::ControlSpec& c : spec.controls) {
+    if (window.control(c.name).isVisible()) names << QString::fromUtf8(c.name.data(), c.name.size());
+  }
+  names.sort();
+  return names;
+}
+
+QStringList sorted(QStringList names) {
+  names.sort();
+  return names;
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    ui::ApplyControlLook();
+    app = std::make_unique<ui::Application>();
+    QVERIFY(QTest::qWaitForWindowExposed(&app->controlWindow()));
+  }
+  void cleanup() { app.reset(); }
+
+  void startUpShowsOnlyStartAndCancel() {
+    ui::FormWindow& form1 = app->controlWindow();
+    QCOMPARE(form1.windowTitle(), QStringLiteral("Control Display"));
+    QCOMPARE(app->trackWindow().windowTitle(), QStringLiteral("Track Display"));
+    QCOMPARE(visibleNames(form1, ui::ControlWindowSpec()),
+             sorted({"CommandStart", "CommandCancel"}));
+    QVERIFY(widgetOf(form1, "CommandStart")->isVisible());
+    QVERIFY(!app->trackWindow().isVisible());
+    const QImage shot = form1.grab().toImage();
+    QCOMPARE(shot.pixel(shot.width() - 3, shot.height() - 3), qRgb(192, 192, 192));
+  }
+
+  void everyStoredCaptionFitsItsControl() {
+    for (auto [window, spec] : {std::pair{&app->controlWindow(), &ui::ControlWindowSpec()},
+                                std::pair{&app->trackWindow(), &ui::TrackWindowSpec()}}) {
+      for (const ui::ControlSpec& c : spec->controls) {
+        // Text boxes hold readouts; their stored texts are overwritten before they show.
+        const bool caption = c.kind == ui::ControlKind::Button || c.kind == ui::ControlKind::Label;
+        if (!caption && c.name != "TControl") continue;
+        QWidget* widget = window->control(c.name).widget();
+        const QString text = QString::fromUtf8(c.text.data(), c.text.size());
+        const QFontMetrics metrics(widget->font());
+        const int room = widget->width() - (c.kind == ui::ControlKind::Label ? 0 : 6);
+        QVERIFY2(metrics.horizontalAdvance(text) <= room, qPrintable(text));
+        QVERIFY2(metrics.height() <= widget->height(), qPrintable(text));
+      }
+    }
+  }
+
+  void aRunStartedAndStoppedByClicksWalksTheStates() {
+    ui::FormWindow& form1 = app->controlWindow();
+    ui::FormWindow& form2 = app->trackWindow();
+    click(form1, "CommandStart");
+    QCOMPARE(form1.control("CommandStart").text(), std::string("Select"));
+    QVERIFY(QTest::qWaitForWindowExposed(&form2));
+    QCOMPARE(form2.frameGeometry().top(), form1.frameGeometry().bottom() + 1);
+    QCOMPARE(form2.frameGeometry().left(), form1.frameGeometry().left());
+    click(form1, "CommandSimulation");
+    QCOMPARE(form1.control("LType").text(), std::string(" 2"));
+
+    click(form1, "CommandStart");
+    QCOMPARE(form1.control("CommandStart").text(), std::string("Stop"));
+    QCOMPARE(form2.control("Text5").text(), std::string("Train on long track Demonstration"));
+    QCOMPARE(form1.control("Tcc").text(), std::string("30"));
+    click(form1, "CommandVinc");
+    click(form1, "CommandVinc");
+    QTRY_VERIFY_WITH_TIMEOUT(app->simulation().nframes >= 3, 2000);
+    QCOMPARE(form1.control("Tv").text(), std::string("2"));
+    QVERIFY(form1.control("CommandFreeze").isVisible());
+    QVERIFY(app->runLoop().framesDrawn() >= 4);
+
+    click(form1, "TControl");
+    QCOMPARE(form1.control("TControl").text(), std::string("ON"));
+    click(form1, "CommandStart");
+    QCOMPARE(form1.control("CommandStart").text(), std::string("Start"));
+    QTRY_COMPARE_WITH_TIMEOUT(app->runLoop().phase(), engine::RunLoop::Phase::Idle, 1000);
+    QCOMPARE(visibleNames(form1, ui::ControlWindowSpec()),
+             sorted({"CommandStart", "CommandCancel"}));
+    QVERIFY(visibleNames(form2, ui::TrackWindowSpec()).isEmpty());
+    QVERIFY(form2.isVisible());
+  }
+
+  void closingTheTrackWindowOnlyHidesIt() {
+    ui::FormWindow& form1 = app->controlWindow();
+    ui::FormWindow& form2 = app->trackWindow();
+    click(form1, "CommandStart");
+    QVERIFY(QTest::qWaitForWindowExposed(&form2));
+    form2.close();
+    QVERIFY(!form2.isVisible());
+    QVERIFY(!app->program().ended());
+    click(form1, "CommandStart");  // Select: runs on the hidden window
+    click(form1, "CommandStart");  // Stop
+    click(form1, "CommandStart");  // Start shows it again
+    QVERIFY(form2.isVisible());
+  }
+
+  void closingTheControlWindowEndsTheProgram() {
+    ui::FormWindow& form1 = app->controlWindow();
+    click(form1, "CommandStart");
+    click(form1, "CommandStart");
+    form1.close();
+    QVERIFY(app->program().ended());
+  }
+
+  void trackWindowKeepsAPositiveScale() {
+    ui::FormWindow& form2 = app->trackWindow();
+    form2.setHeight(300);
+    QVERIFY(form2.height() >= 2400);
+    click(app->controlWindow(), "CommandStart");
+    click(app->controlWindow(), "CommandStart");
+    QVERIFY(app->simulation().fract > 0);
+  }
+
+ private:
+  std::unique_ptr<ui::Application> app;
+};
+
+QTEST_MAIN(WindowsTest)
+#include "WindowsTest.moc"

@@ -1,0 +1,67 @@
+#include "ui/Application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+#include "platform/Twips.h"
+
+namespace ui {
+namespace {
+
+// Keeps the drawing scale (height - 1000) / 3000 positive, and the far
+// Terrell edge (1680 twips above an observer at mid-height + 500) inside.
+constexpr float kTrackWindowMinHeight = 2400;
+constexpr int kControlWindowMargin = 48;  // pixels from the screen's corner
+constexpr int kControlFontPixels = 10;
+
+ControlLookup lookupIn(FormWindow& window) {
+  return [&window](std::string_view name) -> platform::Control& { return window.control(name); };
+}
+
+}  // namespace
+
+void ApplyControlLook() {
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(kControlFontPixels);
+  QApplication::setFont(font);
+}
+
+Application::Application()
+    : form2Window_(TrackWindowSpec()),
+      form1Window_(ControlWindowSpec()),
+      form1_(Form1::Bind(form1Window_, lookupIn(form1Window_))),
+      form2_(Form2::Bind(form2Window_, lookupIn(form2Window_))),
+      runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_),
+      commands_(module_, form1_, form2_, runLoop_, program_) {
+  form2Window_.setMinimumHeight(platform::ToWholePixels(kTrackWindowMinHeight));
+  connectHandlers();
+  form1Window_.move(kControlWindowMargin, kControlWindowMargin);
+  commands_.Form1_Load();
+  form1Window_.show();
+}
+
+void Application::connectHandlers() {
+  Commands& c = commands_;
+  const std::pair<const char*, void (Commands::*)()> clicks[] = {
+      {"CommandStart", &Commands::CommandStart_Click},
+      {"CommandCancel", &Commands::CommandCancel_Click},
+      {"CommandSimulation", &Commands::CommandSimulation_Click},
+      {"LType", &Commands::LType_Click},
+      {"CommandVinc", &Commands::CommandVinc_Click},
+      {"CommandVdec", &Commands::CommandVdec_Click},
+      {"CommandVzero", &Commands::CommandVzero_Click},
+      {"CommandFreeze", &Commands::CommandFreeze_Click},
+      {"TControl", &Commands::TControl_Click},
+  };
+  for (const auto& [name, handler] : clicks) {
+    form1Window_.onClick(name, [&c, handler = handler] { (c.*handler)(); });
+  }
+  form1Window_.onResize([&c] { c.Form_Resize(); });
+  // Closing the control window ends the program, as "Cancel" does; the
+  // track window only hides, and the next "Start" shows it again.
+  form1Window_.onClose([&c] { c.CommandCancel_Click(); });
+}
+
+}  // namespace ui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "engine/Module1.h"
+#include "engine/RunLoop.h"
+#include "platform/SteadyClock.h"
+#include "platform/qt/QtServices.h"
+#include "ui/Commands.h"
+#include "ui/FormWindow.h"
+#include "ui/Forms.h"
+
+namespace ui {
+
+// The whole program: the shared simulation variables, both windows, the
+// run loop and the handlers, wired together. Construct it after the
+// QApplication; it loads the control window and shows it.
+class Application {
+ public:
+  Application();
+
+  FormWindow& controlWindow() { return form1Window_; }
+  FormWindow& trackWindow() { return form2Window_; }
+  engine::Module1& simulation() { return module_; }
+  engine::RunLoop& runLoop() { return runLoop_; }
+  Commands& commands() { return commands_; }
+  const platform::QtProgram& program() const { return program_; }
+
+ private:
+  void connectHandlers();
+
+  engine::Module1 module_;
+  platform::QtScheduler scheduler_;
+  platform::SteadyClock clock_;
+  platform::QtProgram program_;
+  FormWindow form2Window_;
+  FormWindow form1Window_;
+  Form1 form1_;
+  Form2 form2_;
+  engine::RunLoop runLoop_;
+  Commands commands_;
+};
+
+// Font and style of the controls, chosen so every stored caption fits its
+// stored size.
+void ApplyControlLook();
+
+}  // namespace ui

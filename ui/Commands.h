@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/Module1.h"
+#include "engine/RunLoop.h"
+#include "platform/Services.h"
+#include "ui/Forms.h"
+
+namespace ui {
+
+// The handlers of the two windows. They change shared values and controls
+// only; the run loop reads the values at its next frame.
+class Commands {
+ public:
+  Commands(engine::Module1& m, Form1& form1, Form2& form2, engine::RunLoop& runLoop,
+           platform::Program& program);
+
+  // Loading and resizing.
+  void Form1_Load();
+  void Form2_Load();
+  void Form_Resize();
+
+  // Choosing, starting and stopping a run; leaving the program.
+  void CommandStart_Click();
+  void CommandSimulation_Click();
+  void LType_Click();
+  void CommandCancel_Click();
+
+  // Steering a run in progress.
+  void CommandVinc_Click();
+  void CommandVdec_Click();
+  void CommandVzero_Click();
+  void CommandFreeze_Click();
+  void TControl_Click();
+
+ private:
+  void startChoosing();
+  void startRunning();
+  void stopRunning();
+  void stepType();
+
+  engine::Module1& m_;
+  Form1& form1_;
+  Form2& form2_;
+  engine::RunLoop& runLoop_;
+  platform::Program& program_;
+};
+
+}  // namespace ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/qt/QtControl.h"
+#include "platform/qt/QtWindow.h"
+#include "ui/FormLayout.h"
+
+namespace ui {
+
+// A window with the controls of its stored layout, in tab order.
+class FormWindow final : public platform::QtWindow {
+ public:
+  explicit FormWindow(const WindowSpec& spec);
+
+  platform::QtControl& control(std::string_view name);
+  void onClick(std::string_view name, std::function<void()> action);
+
+ private:
+  void addControl(const ControlSpec& spec);
+
+  std::map<std::string, std::unique_ptr<platform::QtControl>, std::less<>> controls_;
+};
+
+}  // namespace ui

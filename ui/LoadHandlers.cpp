@@ -1,0 +1,63 @@
+#include "platform/Colour.h"
+#include "ui/Commands.h"
+
+namespace ui {
+
+Commands::Commands(engine::Module1& m, Form1& form1, Form2& form2, engine::RunLoop& runLoop,
+                   platform::Program& program)
+    : m_(m), form1_(form1), form2_(form2), runLoop_(runLoop), program_(program) {}
+
+void Commands::Form1_Load() {
+  Form1& f = form1_;
+  m_.bgcolor = platform::RGB(192, 192, 192);
+  f.Tv.setText("0");
+  f.Tcc.setText("0");
+  f.LType.setText("1");
+  for (platform::Control* c : {&f.Tv, &f.Tcc, &f.LType, &f.Text5, &f.TTime, &f.Text7}) {
+    c->setVisible(false);
+  }
+  f.window.surface().setBackColor(m_.bgcolor);
+  for (platform::Control* c : {&f.CommandStart, &f.CommandVzero, &f.CommandVinc, &f.CommandVdec}) {
+    c->setBackColor(m_.bgcolor);
+  }
+  f.Lv.setVisible(false);
+  f.Lv.setBackColor(m_.bgcolor);
+  f.LTime.setVisible(false);
+  f.Lcc.setVisible(false);
+  f.CommandSimulation.setVisible(false);
+  f.LControl.setBackColor(m_.bgcolor);
+  f.LControl.setVisible(false);
+  f.TControl.setVisible(false);
+  f.LTime.setBackColor(m_.bgcolor);
+  f.Lcc.setBackColor(m_.bgcolor);
+  f.window.setHeight(2520);
+
+  Form2_Load();
+  form2_.Tlength_obs.setText("1000");
+  form2_.Tv_obs.setText("0");
+  form2_.Text5.setText("");
+  Form2& g = form2_;
+  for (platform::Control* c : {&g.Tlength_obs, &g.Tv_obs, &g.Text5, &g.TLocalTime,
+                               &g.Llength_obs, &g.Lv_obs, &g.LLocalTime}) {
+    c->setVisible(false);
+  }
+  form2_.window.setWidth(form1_.window.width());
+}
+
+void Commands::Form2_Load() {
+  form2_.window.surface().setBackColor(m_.bgcolor);
+  form2_.Llength_obs.setBackColor(m_.bgcolor);
+  form2_.Lv_obs.setBackColor(m_.bgcolor);
+  form2_.LLocalTime.setBackColor(m_.bgcolor);
+}
+
+// Brings the choice controls into the window; the window's size is ignored.
+void Commands::Form_Resize() {
+  form1_.Text7.setLeft(form1_.Text5.left() + 400);
+  form1_.CommandSimulation.setLeft(form1_.CommandStart.left());
+  form1_.CommandSimulation.setTop(600);
+  form1_.LType.setLeft(form1_.CommandCancel.left() + 100);
+  form1_.LType.setTop(660);
+}
+
+}  // namespace ui

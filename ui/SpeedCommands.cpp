@@ -1,0 +1,54 @@
+#include "ui/Commands.h"
+
+#include <cmath>
+
+namespace ui {
+
+void Commands::CommandVinc_Click() {
+  m_.vold = static_cast<float>(m_.v);
+  if (m_.v < 1) m_.v = 0;
+  if (form1_.TControl.text() == "ON" && m_.v >= m_.cc - 1) {
+    // Near c each press halves the remaining gap, so v never reaches c.
+    m_.v = m_.v + (m_.cc - m_.v) * 0.5;
+  } else {
+    m_.v = m_.v + 1;
+    if (m_.v > m_.cc) m_.v = m_.cc;
+  }
+  m_.vstopped = 0;
+  form1_.CommandVdec.setVisible(true);
+  form1_.CommandVzero.setVisible(true);
+  form1_.CommandFreeze.setVisible(true);
+}
+
+// Bounded at -c as "v >" is at c: below it the contraction factor would be
+// the root of a negative number.
+void Commands::CommandVdec_Click() {
+  m_.vold = static_cast<float>(m_.v);
+  m_.v = std::floor(m_.v) - 1;
+  if (m_.v < -m_.cc) m_.v = -m_.cc;
+  m_.vstopped = 0;
+}
+
+void Commands::CommandVzero_Click() {
+  m_.vstopped = 1;
+  m_.vstop = static_cast<float>(m_.v);
+  m_.v = 0;
+  m_.vold = 0;
+}
+
+void Commands::CommandFreeze_Click() {
+  if (m_.freeze == 1.0) {
+    m_.freeze = 0.0;
+    form1_.CommandFreeze.setText("Freeze");
+  } else {
+    m_.freeze = 1.0;
+    form1_.CommandFreeze.setText("Un Freeze");
+  }
+  runLoop_.onControlsChanged();
+}
+
+void Commands::TControl_Click() {
+  form1_.TControl.setText(form1_.TControl.text() == "ON" ? "OFF" : "ON");
+}
+
+}  // namespace ui
