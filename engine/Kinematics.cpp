@@ -53,7 +53,9 @@ void solveSeenEnd(const RunContext& c, double p, double r, double& t, SeenEnd se
   }
 }
 
-bool running(const RunContext& c) { return c.m.vstopped == 0; }
+bool running(const RunContext& c) {
+  return c.m.vstopped == 0;
+}
 
 void runClocks(Module1& m, const RunState& run) {
   if (m.v > 0) {

@@ -24,8 +24,7 @@ void styleSurface(platform::Surface& s, platform::Rgb bgcolor) {
 }  // namespace
 
 RunLoop::RunLoop(Module1& m, ControlPanelView form1, TrackDisplayView form2,
-                 platform::Scheduler& scheduler, platform::Clock& clock,
-                 platform::Program& program)
+                 platform::Scheduler& scheduler, platform::Clock& clock, platform::Program& program)
     : m_(m),
       form1_(form1),
       form2_(form2),
@@ -97,8 +96,8 @@ void RunLoop::computeLayoutValues() {
   run_.pos2 = 0;
   m_.tracklen = kPi * m_.rtrack + 2 * m_.rtrack + 2 * m_.rtrack + kPi * m_.rtrack;
   run_.rowwidth = static_cast<double>(form2_.Lv_obs.width()) + form2_.LLocalTime.width() +
-                  form2_.Llength_obs.width() + form2_.Tlength_obs.width() +
-                  form2_.Tv_obs.width() + form2_.TLocalTime.width();
+                  form2_.Llength_obs.width() + form2_.Tlength_obs.width() + form2_.Tv_obs.width() +
+                  form2_.TLocalTime.width();
 }
 
 void RunLoop::writeSpeedReadout() {
@@ -110,8 +109,8 @@ void RunLoop::writeSpeedReadout() {
 
 void RunLoop::runFrame() {
   writeSpeedReadout();
-  form2_.window.surface().DrawPoint(static_cast<float>(run_.x0dis),
-                                    static_cast<float>(run_.y0), platform::Rgb{15});
+  form2_.window.surface().DrawPoint(static_cast<float>(run_.x0dis), static_cast<float>(run_.y0),
+                                    platform::Rgb{15});
   FrameKinematics(context_);
   SceneFor(m_.simtype)->frame(context_);
   ++framesDrawn_;

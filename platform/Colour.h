@@ -11,9 +11,15 @@ constexpr Rgb RGB(int r, int g, int b) {
   return static_cast<Rgb>(r) + 256U * static_cast<Rgb>(g) + 65536U * static_cast<Rgb>(b);
 }
 
-constexpr int RedOf(Rgb c) { return static_cast<int>(c & 0xFFU); }
-constexpr int GreenOf(Rgb c) { return static_cast<int>((c >> 8U) & 0xFFU); }
-constexpr int BlueOf(Rgb c) { return static_cast<int>((c >> 16U) & 0xFFU); }
+constexpr int RedOf(Rgb c) {
+  return static_cast<int>(c & 0xFFU);
+}
+constexpr int GreenOf(Rgb c) {
+  return static_cast<int>((c >> 8U) & 0xFFU);
+}
+constexpr int BlueOf(Rgb c) {
+  return static_cast<int>((c >> 16U) & 0xFFU);
+}
 
 // The 16-colour palette; indices outside 0..15 wrap into it so a bad index
 // can never read past the table.

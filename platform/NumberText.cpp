@@ -8,8 +8,12 @@
 namespace platform {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // Blanks may stand anywhere inside the number, as they may in the
 // toolkit's own conversion; they are dropped before parsing.
@@ -26,10 +30,16 @@ std::size_t numberPrefixLength(const std::string& s) {
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   std::size_t digits = 0;
-  while (i < s.size() && isDigit(s[i])) { ++i; ++digits; }
+  while (i < s.size() && isDigit(s[i])) {
+    ++i;
+    ++digits;
+  }
   if (i < s.size() && s[i] == '.') {
     ++i;
-    while (i < s.size() && isDigit(s[i])) { ++i; ++digits; }
+    while (i < s.size() && isDigit(s[i])) {
+      ++i;
+      ++digits;
+    }
   }
   if (digits == 0) return 0;
   std::size_t mantissaEnd = i;
@@ -37,7 +47,10 @@ std::size_t numberPrefixLength(const std::string& s) {
     ++i;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t expDigits = 0;
-    while (i < s.size() && isDigit(s[i])) { ++i; ++expDigits; }
+    while (i < s.size() && isDigit(s[i])) {
+      ++i;
+      ++expDigits;
+    }
     if (expDigits == 0) return mantissaEnd;
   }
   return i;

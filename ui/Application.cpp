@@ -36,6 +36,8 @@ Application::Application()
       runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_),
       commands_(module_, form1_, form2_, runLoop_, program_) {
   form2Window_.setMinimumHeight(platform::ToWholePixels(kTrackWindowMinHeight));
+  // Showing the picture leaves the keyboard with the control window.
+  form2Window_.setAttribute(Qt::WA_ShowWithoutActivating);
   connectHandlers();
   form1Window_.move(kControlWindowMargin, kControlWindowMargin);
   commands_.Form1_Load();

@@ -24,7 +24,7 @@ struct ControlSpec {
 
 struct WindowSpec {
   std::string_view caption;
-  float clientWidth, clientHeight;  // twips
+  float clientWidth, clientHeight;        // twips
   std::span<const ControlSpec> controls;  // in tab order
 };
 

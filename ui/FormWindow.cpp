@@ -13,10 +13,14 @@ using Kind = platform::QtControl::Kind;
 
 Kind kindOf(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Button: return Kind::Button;
-    case ControlKind::TextBox: return Kind::TextBox;
-    case ControlKind::MultiLineTextBox: return Kind::MultiLineTextBox;
-    case ControlKind::Label: return Kind::Label;
+    case ControlKind::Button:
+      return Kind::Button;
+    case ControlKind::TextBox:
+      return Kind::TextBox;
+    case ControlKind::MultiLineTextBox:
+      return Kind::MultiLineTextBox;
+    case ControlKind::Label:
+      return Kind::Label;
   }
   return Kind::Label;
 }
@@ -62,6 +66,11 @@ void applyColours(const ControlSpec& spec, platform::QtControl& control) {
 FormWindow::FormWindow(const WindowSpec& spec) : QtWindow(spec.clientWidth, spec.clientHeight) {
   setWindowTitle(QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size())));
   for (const ControlSpec& control : spec.controls) addControl(control);
+  // Labels lie under the other controls where they overlap ("Local Time"
+  // reaches into its readout box), as labels drawn on the window would.
+  for (const ControlSpec& control : spec.controls) {
+    if (control.kind == ControlKind::Label) this->control(control.name).widget()->lower();
+  }
 }
 
 void FormWindow::addControl(const ControlSpec& spec) {

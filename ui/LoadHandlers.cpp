@@ -37,8 +37,8 @@ void Commands::Form1_Load() {
   form2_.Tv_obs.setText("0");
   form2_.Text5.setText("");
   Form2& g = form2_;
-  for (platform::Control* c : {&g.Tlength_obs, &g.Tv_obs, &g.Text5, &g.TLocalTime,
-                               &g.Llength_obs, &g.Lv_obs, &g.LLocalTime}) {
+  for (platform::Control* c : {&g.Tlength_obs, &g.Tv_obs, &g.Text5, &g.TLocalTime, &g.Llength_obs,
+                               &g.Lv_obs, &g.LLocalTime}) {
     c->setVisible(false);
   }
   form2_.window.setWidth(form1_.window.width());

@@ -74,9 +74,15 @@ void Commands::stepType() {
   form1_.LType.setText(platform::PaddedNumberText(n));
 }
 
-void Commands::CommandSimulation_Click() { stepType(); }
-void Commands::LType_Click() { stepType(); }
+void Commands::CommandSimulation_Click() {
+  stepType();
+}
+void Commands::LType_Click() {
+  stepType();
+}
 
-void Commands::CommandCancel_Click() { program_.EndProgram(); }
+void Commands::CommandCancel_Click() {
+  program_.EndProgram();
+}
 
 }  // namespace ui

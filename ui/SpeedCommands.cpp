@@ -1,6 +1,6 @@
-#include "ui/Commands.h"
-
 #include <cmath>
+
+#include "ui/Commands.h"
 
 namespace ui {
 

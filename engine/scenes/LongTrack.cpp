@@ -72,8 +72,7 @@ struct TrainPieces {
 enum class Section { Top, RightCircle, Bottom, LeftCircle };
 
 // Draws (or, in the background colour, erases) the pieces of one section.
-void drawSection(const RunContext& c, const TrainPieces& t, Section section,
-                 platform::Rgb colour) {
+void drawSection(const RunContext& c, const TrainPieces& t, Section section, platform::Rgb colour) {
   const RunState& run = c.run;
   platform::Surface& s = c.picture();
   const double scale = c.m.fract;
@@ -124,11 +123,18 @@ void eraseAndDrawTrain(const RunContext& c, const TrainPieces& old, const TrainP
   }
 }
 
-TrainPieces piecesAt(const Sections& sections, double p, double sfront, double srear,
-                     double arcs, double arce, double arcs2, double arce2) {
-  return {sections.top(p), sections.rightCircle(p), sections.bottom(p), sections.leftCircle(p),
-          sfront,          srear,                   arcs,              arce,
-          arcs2,           arce2};
+TrainPieces piecesAt(const Sections& sections, double p, double sfront, double srear, double arcs,
+                     double arce, double arcs2, double arce2) {
+  return {sections.top(p),
+          sections.rightCircle(p),
+          sections.bottom(p),
+          sections.leftCircle(p),
+          sfront,
+          srear,
+          arcs,
+          arce,
+          arcs2,
+          arce2};
 }
 
 }  // namespace
@@ -180,9 +186,9 @@ void LongTrackFrame(RunContext& c) {
   // The erase tests use the length the previous frame drew with: with this
   // frame's shorter length a piece drawn last frame could escape its erase.
   const double drawnLength = run.ltraincDrawn < 0 ? run.ltrainc : run.ltraincDrawn;
-  const TrainPieces old = piecesAt({m.rtrack, drawnLength}, run.pos1old, run.sfrontold,
-                                   run.srearold, run.arcsold, run.arceold, run.arcs2old,
-                                   run.arce2old);
+  const TrainPieces old =
+      piecesAt({m.rtrack, drawnLength}, run.pos1old, run.sfrontold, run.srearold, run.arcsold,
+               run.arceold, run.arcs2old, run.arce2old);
   const TrainPieces now = piecesAt({m.rtrack, run.ltrainc}, run.pos1, run.sfront, run.srear,
                                    run.arcs, run.arce, run.arcs2, run.arce2);
 

@@ -72,8 +72,8 @@ void TerrellFrame(RunContext& c) {
   run.sfront2 = run.pos2;
   run.srear2 = run.pos2 - run.ltrainc;
   drawEdge(c, {run.rtrack2, run.sfront2, run.srear2, run.sfront2old, run.srear2old, run.xs2,
-               run.ys2, run.xe2, run.ye2, run.xs2old, run.ys2old, run.xe2old, run.ye2old,
-               run.angs2, run.ange2, run.angs2old, run.ange2old, run.rhalf50});
+               run.ys2, run.xe2, run.ye2, run.xs2old, run.ys2old, run.xe2old, run.ye2old, run.angs2,
+               run.ange2, run.angs2old, run.ange2old, run.rhalf50});
 }
 
 }  // namespace engine

@@ -15,7 +15,9 @@ int toSixteenths(float radians) {
   return static_cast<int>(std::lround(static_cast<double>(radians) * 180.0 / M_PI * 16.0));
 }
 
-QPointF toPixels(float x, float y) { return {ToPixels(x), ToPixels(y)}; }
+QPointF toPixels(float x, float y) {
+  return {ToPixels(x), ToPixels(y)};
+}
 
 QPen penOf(Rgb colour, int width) {
   return QPen(ToQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -23,7 +25,9 @@ QPen penOf(Rgb colour, int width) {
 
 }  // namespace
 
-QColor ToQColor(Rgb colour) { return {RedOf(colour), GreenOf(colour), BlueOf(colour)}; }
+QColor ToQColor(Rgb colour) {
+  return {RedOf(colour), GreenOf(colour), BlueOf(colour)};
+}
 
 ImageSurface::ImageSurface(ChangedArea changed) : changed_(std::move(changed)) {}
 
@@ -65,8 +69,7 @@ void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
   changed(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r));
 }
 
-void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour, float start,
-                              float end) {
+void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) {
   const int from = toSixteenths(start);
   int to = toSixteenths(end);
   if (end < start) to += kSixteenthsPerTurn;

@@ -11,8 +11,7 @@
 
 namespace platform {
 
-QtControl::QtControl(QWidget* widget, Kind kind, float left, float top, float width,
-                     float height)
+QtControl::QtControl(QWidget* widget, Kind kind, float left, float top, float width, float height)
     : widget_(widget), kind_(kind), left_(left), top_(top), width_(width), height_(height) {
   widget_->setFixedSize(ToWholePixels(width), ToWholePixels(height));
   place();
@@ -30,7 +29,8 @@ void QtControl::onClick(std::function<void()> action) {
 bool QtControl::eventFilter(QObject* watched, QEvent* event) {
   if (watched == widget_ && event->type() == QEvent::MouseButtonRelease) {
     auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton && widget_->rect().contains(mouse->position().toPoint())) {
+    if (mouse->button() == Qt::LeftButton &&
+        widget_->rect().contains(mouse->position().toPoint())) {
       click_();
     }
   }
@@ -78,9 +78,13 @@ void QtControl::setText(const std::string& text) {
 }
 
 // Shown or hidden of its own, whether or not its window is on the screen.
-bool QtControl::isVisible() const { return !widget_->isHidden(); }
+bool QtControl::isVisible() const {
+  return !widget_->isHidden();
+}
 
-void QtControl::setVisible(bool visible) { widget_->setVisible(visible); }
+void QtControl::setVisible(bool visible) {
+  widget_->setVisible(visible);
+}
 
 void QtControl::setBackColor(Rgb colour) {
   QPalette palette = widget_->palette();
@@ -101,6 +105,8 @@ void QtControl::setTop(float twips) {
   place();
 }
 
-void QtControl::place() { widget_->move(ToWholePixels(left_), ToWholePixels(top_)); }
+void QtControl::place() {
+  widget_->move(ToWholePixels(left_), ToWholePixels(top_));
+}
 
 }  // namespace platform

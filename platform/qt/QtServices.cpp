@@ -6,7 +6,9 @@
 
 namespace platform {
 
-void QtScheduler::post(Callback callback) { QTimer::singleShot(0, &context_, std::move(callback)); }
+void QtScheduler::post(Callback callback) {
+  QTimer::singleShot(0, &context_, std::move(callback));
+}
 
 // Rounded up to whole milliseconds, so the callback never comes early.
 void QtScheduler::postAfter(double seconds, Callback callback) {

@@ -16,15 +16,29 @@ QtWindow::QtWindow(float clientWidth, float clientHeight)
 }
 
 // Border and title bar, known once the window manager has framed the window.
-QSize QtWindow::frameExtra() const { return frameGeometry().size() - size(); }
+QSize QtWindow::frameExtra() const {
+  return frameGeometry().size() - size();
+}
 
-float QtWindow::left() const { return ToTwips(frameGeometry().x()); }
-float QtWindow::top() const { return ToTwips(frameGeometry().y()); }
-float QtWindow::width() const { return ToTwips(frameGeometry().width()); }
-float QtWindow::height() const { return ToTwips(frameGeometry().height()); }
+float QtWindow::left() const {
+  return ToTwips(frameGeometry().x());
+}
+float QtWindow::top() const {
+  return ToTwips(frameGeometry().y());
+}
+float QtWindow::width() const {
+  return ToTwips(frameGeometry().width());
+}
+float QtWindow::height() const {
+  return ToTwips(frameGeometry().height());
+}
 
-void QtWindow::setLeft(float twips) { move(ToWholePixels(twips), pos().y()); }
-void QtWindow::setTop(float twips) { move(pos().x(), ToWholePixels(twips)); }
+void QtWindow::setLeft(float twips) {
+  move(ToWholePixels(twips), pos().y());
+}
+void QtWindow::setTop(float twips) {
+  move(pos().x(), ToWholePixels(twips));
+}
 
 void QtWindow::setWidth(float twips) {
   resize(ToWholePixels(twips) - frameExtra().width(), size().height());
@@ -40,7 +54,8 @@ void QtWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect area = event->rect();
   const qreal ratio = surface_.image().devicePixelRatio();
-  painter.drawImage(area, surface_.image(), QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+  painter.drawImage(area, surface_.image(),
+                    QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void QtWindow::resizeEvent(QResizeEvent* event) {

@@ -61,9 +61,9 @@ TEST(RunCommands, StartSelectStopWalkTheStatesOfTheControlWindow) {
   rig.form1Window.setTop(1500);
   rig.commands.CommandStart_Click();
   EXPECT_EQ(rig.f1("CommandStart").text(), "Select");
-  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowSpec()),
-            (Names{"CommandStart", "CommandCancel", "CommandSimulation", "Text5", "LType",
-                   "Text7"}));
+  EXPECT_EQ(
+      visibleControls(rig.form1Window, ui::ControlWindowSpec()),
+      (Names{"CommandStart", "CommandCancel", "CommandSimulation", "Text5", "LType", "Text7"}));
   EXPECT_EQ(rig.f1("Text5").text(), "Select Simulation");
   EXPECT_TRUE(rig.form2Window.isVisible());
   EXPECT_EQ(rig.form2Window.top(), 1500 + 2520);

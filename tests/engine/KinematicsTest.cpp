@@ -134,8 +134,8 @@ TEST(Kinematics, NegativeSpeedsKeepEverythingFinite) {
     EXPECT_EQ(rig.m.v, -30);
     rig.runFrames(300);
     const engine::RunState& s = rig.state();
-    for (double value : {s.pos1s, s.pos1e, s.xs, s.ys, s.xe, s.ye, s.angs, s.ange, rig.m.contract,
-                         s.xs2, s.ye2}) {
+    for (double value :
+         {s.pos1s, s.pos1e, s.xs, s.ys, s.xe, s.ye, s.angs, s.ange, rig.m.contract, s.xs2, s.ye2}) {
       EXPECT_TRUE(std::isfinite(value)) << "type " << simtype;
     }
     if (simtype != 3) {

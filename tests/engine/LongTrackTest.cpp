@@ -23,8 +23,8 @@ constexpr double R = 1200;
 std::vector<DrawCall> trainCalls(const std::vector<DrawCall>& calls, platform::Rgb colour) {
   std::vector<DrawCall> found;
   std::copy_if(calls.begin(), calls.end(), std::back_inserter(found), [&](const DrawCall& c) {
-    return c.colour == colour && (c.op == DrawCall::Op::Line ||
-                                  (c.op == DrawCall::Op::Arc && c.c > 500));
+    return c.colour == colour &&
+           (c.op == DrawCall::Op::Line || (c.op == DrawCall::Op::Arc && c.c > 500));
   });
   return found;
 }

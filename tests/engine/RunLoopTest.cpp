@@ -168,7 +168,7 @@ TEST(RunLoop, SecondRunStartsAfresh) {
   EXPECT_EQ(rig.f1("LType").text(), " 2");
   rig.runFor(1.0);
   EXPECT_GT(rig.runLoop.framesDrawn(), 35);  // runs unfrozen
-  rig.commands.CommandFreeze_Click();  // the first click freezes
+  rig.commands.CommandFreeze_Click();        // the first click freezes
   EXPECT_EQ(rig.f1("CommandFreeze").text(), "Un Freeze");
   EXPECT_EQ(rig.m.freeze, 1.0);
 }

@@ -48,8 +48,12 @@ class RecordingSurface final : public platform::Surface {
 class FakeControl final : public platform::Control {
  public:
   explicit FakeControl(const ui::ControlSpec& spec)
-      : text_(spec.text), visible_(spec.visible), left_(spec.left), top_(spec.top),
-        width_(spec.width), height_(spec.height) {}
+      : text_(spec.text),
+        visible_(spec.visible),
+        left_(spec.left),
+        top_(spec.top),
+        width_(spec.width),
+        height_(spec.height) {}
 
   std::string text() const override { return text_; }
   void setText(const std::string& text) override { text_ = text; }

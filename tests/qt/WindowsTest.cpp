@@ -20,7 +20,8 @@ void click(ui::FormWindow& window, const char* name) {
 QStringList visibleNames(ui::FormWindow& window, const ui::WindowSpec& spec) {
   QStringList names;
   for (const ui::ControlSpec& c : spec.controls) {
-    if (window.control(c.name).isVisible()) names << QString::fromUtf8(c.name.data(), c.name.size());
+    if (window.control(c.name).isVisible())
+      names << QString::fromUtf8(c.name.data(), c.name.size());
   }
   names.sort();
   return names;

@@ -1,0 +1,101 @@
+// Drives the real windows through a scripted run of each demonstration and
+// saves what a user would see, for the README. Run it headless:
+//   QT_QPA_PLATFORM=offscreen relativity-screenshots docs/screenshots
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QPainter>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "ui/Application.h"
+
+namespace {
+
+struct Scene {
+  const char* file;
+  int simtype;
+  int speedClicks;
+  bool contraction;
+  int frames;
+  // A moment worth showing, if not any.
+  bool (*worthShowing)(const engine::RunState&) = nullptr;
+};
+
+// The passing body in the middle of the window.
+bool bodyPassingTheObserver(const engine::RunState& run) {
+  return run.pos1 > 1500 && run.pos1 < 2500;
+}
+
+void waitUntil(const std::function<bool()>& done) {
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (done()) loop.quit();
+  });
+  poll.start(20);
+  loop.exec();
+}
+
+void press(ui::FormWindow& window, const char* button) {
+  static_cast<QAbstractButton*>(window.control(button).widget())->click();
+}
+
+// Both windows as they stand on the screen, the track window under the other.
+QImage bothWindows(ui::Application& app) {
+  const QRect control = app.controlWindow().frameGeometry();
+  const QRect track = app.trackWindow().frameGeometry();
+  const QRect all = control.united(track);
+  QImage shot(all.size(), QImage::Format_RGB32);
+  shot.fill(QColor(64, 64, 64));
+  QPainter painter(&shot);
+  painter.drawPixmap(control.topLeft() - all.topLeft(), app.controlWindow().grab());
+  painter.drawPixmap(track.topLeft() - all.topLeft(), app.trackWindow().grab());
+  return shot;
+}
+
+bool capture(ui::Application& app, const Scene& scene, const QDir& into) {
+  ui::Commands& commands = app.commands();
+  ui::FormWindow& form1 = app.controlWindow();
+  if (form1.control("CommandStart").text() == "Stop") press(form1, "CommandStart");
+  press(form1, "CommandStart");
+  while (form1.control("LType").text().find(std::to_string(scene.simtype)) == std::string::npos) {
+    press(form1, "CommandSimulation");
+  }
+  if ((form1.control("TControl").text() == "ON") != scene.contraction) commands.TControl_Click();
+  press(form1, "CommandStart");
+  for (int i = 0; i < scene.speedClicks; ++i) press(form1, "CommandVinc");
+  const auto target = app.runLoop().framesDrawn() + scene.frames;
+  waitUntil([&] {
+    return app.runLoop().framesDrawn() >= target &&
+           (!scene.worthShowing || scene.worthShowing(app.runLoop().state()));
+  });
+  const QString path = into.filePath(QString::fromUtf8(scene.file));
+  const bool saved = bothWindows(app).save(path);
+  std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  int qtArgc = 1;
+  QApplication qt(qtArgc, argv);
+  const QDir into(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+  QDir().mkpath(into.path());
+  ui::ApplyControlLook();
+  ui::Application app;
+  app.trackWindow().setHeight(6000);  // a larger picture than the stored window's
+  const Scene scenes[] = {
+      {"round-track.png", 1, 15, true, 40},
+      {"round-track-slow.png", 1, 5, false, 30},
+      {"round-track-fast.png", 1, 28, true, 25},
+      {"long-track.png", 2, 24, true, 45},
+      {"terrell.png", 3, 27, false, 40, bodyPassingTheObserver},
+  };
+  bool ok = true;
+  for (const Scene& scene : scenes) ok = capture(app, scene, into) && ok;
+  return ok ? 0 : 1;
+}
