@@ -50,6 +50,7 @@ void ImageSurface::ClearSurface() {
 }
 
 void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
+  if (image_.isNull()) return;
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing, false);
   const QPointF centre = toPixels(x, y);
@@ -75,7 +76,7 @@ void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour, float 
   if (end < start) to += kSixteenthsPerTurn;
   // Equal angles draw nothing: the first frame erases such arcs, and a stray
   // dot would be left behind.
-  if (to == from) return;
+  if (to == from || image_.isNull()) return;
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(penOf(colour, penWidth_));
@@ -87,6 +88,7 @@ void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour, float 
 }
 
 void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb colour) {
+  if (image_.isNull()) return;
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(penOf(colour, penWidth_));
@@ -97,6 +99,7 @@ void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb colour) 
 }
 
 void ImageSurface::DrawPoint(float x, float y, Rgb colour) {
+  if (image_.isNull()) return;
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(penOf(colour, penWidth_));

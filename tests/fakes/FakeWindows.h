@@ -82,6 +82,8 @@ class FakeWindow final : public platform::Window {
 
   FakeControl& control(const std::string& name) { return *controls_.at(name); }
   RecordingSurface& recording() { return surface_; }
+  // Draws on another surface from now on, instead of recording.
+  void drawOn(platform::Surface& other) { drawing_ = &other; }
 
   float left() const override { return left_; }
   float top() const override { return top_; }
@@ -93,11 +95,12 @@ class FakeWindow final : public platform::Window {
   void setHeight(float twips) override { height_ = twips; }
   bool isVisible() const override { return visible_; }
   void setVisible(bool visible) override { visible_ = visible; }
-  platform::Surface& surface() override { return surface_; }
+  platform::Surface& surface() override { return *drawing_; }
 
  private:
   std::map<std::string, std::unique_ptr<FakeControl>> controls_;
   RecordingSurface surface_;
+  platform::Surface* drawing_ = &surface_;
   float left_ = 0, top_ = 0, width_, height_;
   bool visible_ = false;
 };

@@ -1,0 +1,174 @@
+// Whole runs on the real backing image: after laps at changing speeds and
+// contraction, every pixel that is not background must belong to the last
+// frame's shapes, or be white from the trail of the seen rear.
+#include <QImage>
+#include <QtTest>
+
+#include "platform/Twips.h"
+#include "platform/qt/ImageSurface.h"
+#include "tests/fakes/Rig.h"
+
+using fakes::DrawCall;
+using fakes::RecordingSurface;
+using platform::ImageSurface;
+using platform::Rgb;
+
+namespace {
+
+const Rgb kBg = platform::RGB(192, 192, 192);
+
+// Draws on the real image and records the calls too.
+class TeeSurface final : public platform::Surface {
+ public:
+  ImageSurface image;
+  RecordingSurface record;
+
+  void ClearSurface() override { image.ClearSurface(), record.ClearSurface(); }
+  void setBackColor(Rgb c) override { image.setBackColor(c), record.setBackColor(c); }
+  void setFontSize(float p) override { image.setFontSize(p), record.setFontSize(p); }
+  void setPenWidth(int w) override { image.setPenWidth(w), record.setPenWidth(w); }
+  void DrawCircle(float x, float y, float r, Rgb c) override {
+    image.DrawCircle(x, y, r, c), record.DrawCircle(x, y, r, c);
+  }
+  void DrawCircle(float x, float y, float r, Rgb c, float s, float e) override {
+    image.DrawCircle(x, y, r, c, s, e), record.DrawCircle(x, y, r, c, s, e);
+  }
+  void DrawLine(float x1, float y1, float x2, float y2, Rgb c) override {
+    image.DrawLine(x1, y1, x2, y2, c), record.DrawLine(x1, y1, x2, y2, c);
+  }
+  void DrawPoint(float x, float y, Rgb c) override {
+    image.DrawPoint(x, y, c), record.DrawPoint(x, y, c);
+  }
+};
+
+void replay(const DrawCall& call, platform::Surface& s) {
+  switch (call.op) {
+    case DrawCall::Op::Clear:
+      s.ClearSurface();
+      break;
+    case DrawCall::Op::Circle:
+      s.DrawCircle(call.a, call.b, call.c, call.colour);
+      break;
+    case DrawCall::Op::Arc:
+      s.DrawCircle(call.a, call.b, call.c, call.colour, call.start, call.end);
+      break;
+    case DrawCall::Op::Line:
+      s.DrawLine(call.a, call.b, call.c, call.d, call.colour);
+      break;
+    case DrawCall::Op::Point:
+      s.DrawPoint(call.a, call.b, call.colour);
+      break;
+  }
+}
+
+// The last frame alone, drawn on an empty image of the same size.
+QImage lastFrameAlone(const std::vector<DrawCall>& calls, QSize size) {
+  auto frameStart = calls.end();
+  while (frameStart != calls.begin() && (frameStart - 1)->op != DrawCall::Op::Point) --frameStart;
+  --frameStart;
+  ImageSurface fresh;
+  fresh.resize(size, 1.0);
+  fresh.setBackColor(kBg);
+  fresh.ClearSurface();
+  fresh.setPenWidth(2);
+  for (auto call = frameStart; call != calls.end(); ++call) {
+    if (call->colour != kBg) replay(*call, fresh);
+  }
+  return fresh.image();
+}
+
+// Pixels neither background, nor as the last frame drew them, nor white trail.
+int remnants(const QImage& shown, const QImage& expected, bool trailAllowed) {
+  const QRgb background = platform::ToQColor(kBg).rgb();
+  const QRgb white = qRgb(255, 255, 255);
+  int count = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const QRgb pixel = shown.pixel(x, y);
+      if (pixel == background || pixel == expected.pixel(x, y)) continue;
+      if (trailAllowed && pixel == white) continue;
+      ++count;
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
+// A run on a real image, recorded too.
+struct ImageRun {
+  explicit ImageRun(int simtype, float height) {
+    rig.form2Window.drawOn(tee);
+    rig.form2Window.setHeight(height);
+    rig.startRun(simtype);
+    size = QSize(platform::ToWholePixels(rig.form2Window.width()),
+                 platform::ToWholePixels(rig.form2Window.height()));
+    tee.image.resize(size, 1.0);
+    tee.image.ClearSurface();
+  }
+  void nextFrame() { rig.runFrames(rig.runLoop.framesDrawn() + 1); }
+  int remnantCount(bool trailAllowed) {
+    return remnants(tee.image.image(), lastFrameAlone(tee.record.calls, size), trailAllowed);
+  }
+
+  fakes::Rig rig;
+  TeeSurface tee;
+  QSize size;
+};
+
+class RemnantTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void lapsLeaveOnlyTheLastFrame_data() {
+    QTest::addColumn<int>("simtype");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<float>("height");
+    QTest::newRow("round, slow") << 1 << 6 << 3165.0F;
+    QTest::newRow("round, fast") << 1 << 27 << 5000.0F;
+    QTest::newRow("round, backwards") << 1 << -20 << 4000.0F;
+    QTest::newRow("long, slow") << 2 << 8 << 3165.0F;
+    QTest::newRow("long, fast") << 2 << 29 << 5000.0F;
+    QTest::newRow("long, backwards") << 2 << -25 << 4000.0F;
+    QTest::newRow("terrell, fast") << 3 << 28 << 3165.0F;
+    QTest::newRow("terrell, backwards") << 3 << -15 << 4000.0F;
+  }
+
+  void lapsLeaveOnlyTheLastFrame() {
+    QFETCH(int, simtype);
+    QFETCH(int, speed);
+    QFETCH(float, height);
+    ImageRun run(simtype, height);
+    // Change speed and contraction every few frames, across several laps.
+    for (int frame = 0; frame < 700; ++frame) {
+      if (frame % 9 == 0) run.rig.commands.TControl_Click();
+      if (frame % 13 == 0) run.rig.m.v = frame % 26 == 0 ? speed : speed * 0.6;
+      run.nextFrame();
+    }
+    QVERIFY(run.rig.runLoop.framesDrawn() > 700);
+    QCOMPARE(run.remnantCount(simtype != 3), 0);
+  }
+
+  // The train shortens while its rear is still on the left half circle and
+  // its front has run further than the new length past the end of the lap.
+  void longTrainShorteningAtTheLapEndLeavesNoArc() {
+    ImageRun run(2, 4000);
+    run.rig.m.v = 20;
+    run.rig.m.vold = 20;
+    const double shortened = 1000 * std::sqrt(1 - 20.0 * 20 / 900);
+    int frames = 0;
+    for (; frames < 500; ++frames) {
+      run.nextFrame();
+      const double front = run.rig.state().pos1;
+      if (front >= shortened && front < 1000) break;
+    }
+    QVERIFY(frames < 500);
+    run.rig.commands.TControl_Click();
+    run.nextFrame();
+    run.nextFrame();
+    QCOMPARE(run.remnantCount(true), 0);
+  }
+};
+
+QTEST_MAIN(RemnantTest)
+#include "RemnantTest.moc"
