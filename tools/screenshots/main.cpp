@@ -67,6 +67,7 @@ bool capture(ui::Application& app, const Scene& scene, const QDir& into) {
   if ((form1.control("TControl").text() == "ON") != scene.contraction) commands.TControl_Click();
   press(form1, "CommandStart");
   for (int i = 0; i < scene.speedClicks; ++i) press(form1, "CommandVinc");
+  form1.activateWindow();  // the keyboard stays with the controls, as for a user
   const auto target = app.runLoop().framesDrawn() + scene.frames;
   waitUntil([&] {
     return app.runLoop().framesDrawn() >= target &&
