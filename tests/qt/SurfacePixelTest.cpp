@@ -34,7 +34,7 @@ ImageSurface freshSurface(qreal ratio = 1.0) {
 }
 
 // Shapes of every kind the scenes draw, in twips.
-void drawShapes(ImageSurface& s, std::function<Rgb(Rgb)> colour) {
+void drawShapes(ImageSurface& s, const std::function<Rgb(Rgb)>& colour) {
   const float pi = 3.141592653589F;
   s.DrawCircle(3000, 2000, 15, colour(PaletteColor(12)));
   s.DrawCircle(1234.5F, 987.25F, 15, colour(PaletteColor(12)));

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -25,8 +26,7 @@ double cpuSeconds() {
 }
 
 double wallSeconds() {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 void press(ui::FormWindow& window, const char* button) {
@@ -35,7 +35,8 @@ void press(ui::FormWindow& window, const char* button) {
 
 double percentile(std::vector<double> values, double p) {
   std::sort(values.begin(), values.end());
-  const auto index = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
+  const auto index =
+      static_cast<std::size_t>(std::lround(p * static_cast<double>(values.size() - 1)));
   return values[index];
 }
 

@@ -1,0 +1,107 @@
+// Decodes its input as a sequence of user actions on both windows and drives
+// the real handlers and engine with them, on fake windows and simulated
+// time. Any broken invariant aborts with what went wrong.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "tests/fakes/Invariants.h"
+
+namespace {
+
+class Input {
+ public:
+  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+  bool more() const { return at_ < size_; }
+  std::uint8_t byte() { return more() ? data_[at_++] : 0; }
+  unsigned word() { return byte() | static_cast<unsigned>(byte()) << 8U; }
+  std::string text() {
+    std::string typed;
+    for (int length = byte() % 12; length > 0; --length) typed.push_back(static_cast<char>(byte()));
+    return typed;
+  }
+
+ private:
+  const std::uint8_t* data_;
+  std::size_t size_;
+  std::size_t at_ = 0;
+};
+
+using Click = void (ui::Commands::*)();
+
+struct Clickable {
+  const char* control;
+  Click handler;
+};
+
+constexpr Clickable kClickables[] = {
+    {"CommandStart", &ui::Commands::CommandStart_Click},
+    {"CommandCancel", &ui::Commands::CommandCancel_Click},
+    {"CommandVinc", &ui::Commands::CommandVinc_Click},
+    {"CommandVdec", &ui::Commands::CommandVdec_Click},
+    {"CommandVzero", &ui::Commands::CommandVzero_Click},
+    {"CommandFreeze", &ui::Commands::CommandFreeze_Click},
+    {"CommandSimulation", &ui::Commands::CommandSimulation_Click},
+    {"LType", &ui::Commands::LType_Click},
+    {"TControl", &ui::Commands::TControl_Click},
+};
+
+// Boxes a user can type into.
+constexpr const char* kControlBoxes[] = {"TControl", "Tv", "Tcc", "TTime", "Text5", "Text7"};
+constexpr const char* kTrackBoxes[] = {"Tlength_obs", "Tv_obs", "TLocalTime", "Text5"};
+
+// The track window cannot be made lower than this.
+constexpr float kLowestTrackWindow = 2400;
+
+void click(fakes::Rig& rig, const Clickable& target) {
+  // Only what is shown can be clicked.
+  if (rig.f1(target.control).isVisible()) (rig.commands.*target.handler)();
+}
+
+void act(fakes::Rig& rig, Input& in) {
+  switch (in.byte() % 6) {
+    case 0:
+    case 1:
+      click(rig, kClickables[in.byte() % std::size(kClickables)]);
+      return;
+    case 2:
+      rig.f1(kControlBoxes[in.byte() % std::size(kControlBoxes)]).type(in.text());
+      return;
+    case 3:
+      rig.f2(kTrackBoxes[in.byte() % std::size(kTrackBoxes)]).type(in.text());
+      return;
+    case 4: {
+      const float height = static_cast<float>(in.word()) * 2.0F;
+      rig.form2Window.setHeight(height < kLowestTrackWindow ? kLowestTrackWindow : height);
+      return;
+    }
+    default:
+      rig.runFor(0.1 * (in.byte() % 40) + 0.05);
+      return;
+  }
+}
+
+[[noreturn]] void fail(const std::string& what) {
+  std::fprintf(stderr, "invariant broken: %s\n", what.c_str());
+  std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fakes::Rig rig;
+  fakes::CheckingSurface surface;
+  rig.form2Window.drawOn(surface);
+  rig.runLoop.setFrameObserver([&] {
+    if (std::string fault = fakes::CheckInvariants(rig); !fault.empty()) fail(fault);
+  });
+  Input in(data, size);
+  while (in.more() && !rig.program.ended()) {
+    act(rig, in);
+    if (!surface.fault.empty()) fail(surface.fault);
+    if (std::string fault = fakes::CheckInvariants(rig); !fault.empty()) fail(fault);
+  }
+  return 0;
+}
