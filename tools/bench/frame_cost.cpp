@@ -1,0 +1,63 @@
+// What one frame costs, for each demonstration at v = 0, 15 and 30: the
+// common kinematics alone, and a whole frame (kinematics, the scene's
+// drawing on the real backing image, and the repaint of what changed).
+// At v = 30 every light-delay solve runs its 200 passes.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "engine/Kinematics.h"
+#include "platform/qt/QtWindow.h"
+#include "tests/fakes/SceneProbe.h"
+
+namespace {
+
+void atSpeed(fakes::Rig& rig, double speed) {
+  rig.m.v = speed;
+  rig.m.vold = static_cast<float>(speed);
+}
+
+void Kinematics(benchmark::State& state) {
+  fakes::SceneProbe probe(static_cast<int>(state.range(0)));
+  atSpeed(probe.rig, static_cast<double>(state.range(1)));
+  for (auto _ : state) {
+    engine::FrameKinematics(probe.context);
+    benchmark::DoNotOptimize(probe.run.pos1s);
+  }
+}
+
+void WholeFrame(benchmark::State& state) {
+  fakes::Rig rig;
+  rig.startRun(static_cast<int>(state.range(0)));
+  platform::QtWindow window(rig.form2Window.width(), rig.form2Window.height());
+  window.show();
+  QApplication::processEvents();
+  rig.form2Window.drawOn(window.surface());
+  atSpeed(rig, static_cast<double>(state.range(1)));
+  for (auto _ : state) {
+    rig.runFrames(rig.runLoop.framesDrawn() + 1);
+    QApplication::processEvents();  // paints the changed rectangles
+  }
+}
+
+void Demonstrations(benchmark::internal::Benchmark* bench) {
+  bench->ArgNames({"type", "v"});
+  for (int simtype : {1, 2, 3}) {
+    for (int speed : {0, 15, 30}) bench->Args({simtype, speed});
+  }
+  bench->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK(Kinematics)->Apply(Demonstrations);
+BENCHMARK(WholeFrame)->Apply(Demonstrations);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  int qtArgc = 1;
+  QApplication qt(qtArgc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
