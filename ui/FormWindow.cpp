@@ -38,6 +38,7 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
       auto* box = new QPlainTextEdit(parent);
       box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
       box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      box->setTabChangesFocus(true);  // Tab moves on, so the keyboard never gets stuck
       return box;
     }
     case ControlKind::Label: {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,6 +128,49 @@ class WindowsTest : public QObject {
     click(form1, "CommandStart");
     form1.close();
     QVERIFY(app->program().ended());
+  }
+
+  void buttonsWorkFromTheKeyboard() {
+    ui::FormWindow& form1 = app->controlWindow();
+    form1.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form1));
+    QWidget* start = widgetOf(form1, "CommandStart");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Space);
+    QCOMPARE(form1.control("CommandStart").text(), std::string("Select"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), widgetOf(form1, "CommandCancel"));
+    // On through the boxes to "Simulation", last in the tab order.
+    QWidget* simulation = widgetOf(form1, "CommandSimulation");
+    for (int tabs = 0; tabs < 10 && QApplication::focusWidget() != simulation; ++tabs) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), simulation);
+    QTest::keyClick(simulation, Qt::Key_Space);
+    QCOMPARE(form1.control("LType").text(), std::string(" 2"));
+  }
+
+  void controlsHaveAccessibleNamesAndTips() {
+    ui::FormWindow& form1 = app->controlWindow();
+    for (const ui::ControlSpec& c : ui::ControlWindowSpec().controls) {
+      QWidget* widget = form1.control(c.name).widget();
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+      QVERIFY(accessible != nullptr);
+      const QString name = accessible->text(QAccessible::Name);
+      if (c.kind == ui::ControlKind::Button) {
+        QCOMPARE(name, QString::fromStdString(form1.control(c.name).text()));
+      } else {
+        QVERIFY2(!name.isEmpty(), c.name.data());
+      }
+      if (c.kind != ui::ControlKind::Button) QVERIFY2(!widget->toolTip().isEmpty(), c.name.data());
+    }
+    for (const ui::ControlSpec& c : ui::TrackWindowSpec().controls) {
+      QWidget* widget = app->trackWindow().control(c.name).widget();
+      QVERIFY2(!widget->toolTip().isEmpty(), c.name.data());
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(
+                 widgetOf(app->trackWindow(), "TLocalTime"))->text(QAccessible::Name),
+             QStringLiteral("Proper time"));
   }
 
   void trackWindowKeepsAPositiveScale() {

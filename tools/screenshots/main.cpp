@@ -48,7 +48,9 @@ QImage bothWindows(ui::Application& app) {
   const QRect control = app.controlWindow().frameGeometry();
   const QRect track = app.trackWindow().frameGeometry();
   const QRect all = control.united(track);
-  QImage shot(all.size(), QImage::Format_RGB32);
+  const qreal ratio = app.controlWindow().devicePixelRatioF();
+  QImage shot(all.size() * ratio, QImage::Format_RGB32);
+  shot.setDevicePixelRatio(ratio);  // keeps every device pixel of the windows
   shot.fill(QColor(64, 64, 64));
   QPainter painter(&shot);
   painter.drawPixmap(control.topLeft() - all.topLeft(), app.controlWindow().grab());

@@ -1,0 +1,64 @@
+#include "ui/ControlHelp.h"
+
+#include <array>
+
+#include "ui/FormWindow.h"
+
+namespace ui {
+namespace {
+
+constexpr std::string_view kSpeed = "The train's speed v, in track units per time unit.";
+constexpr std::string_view kLight = "The speed of light in this demonstration, c = 30.";
+constexpr std::string_view kLocalTime =
+    "The observer's clock: frames in which the train moves, counted in fives.";
+constexpr std::string_view kContraction = "Click to switch length contraction on or off.";
+constexpr std::string_view kLength =
+    "The length of the train as the observer sees it, along the track; at rest it is 1000.";
+constexpr std::string_view kSeenSpeed =
+    "How fast the observer sees the front of the train move along the track.";
+constexpr std::string_view kProperTime =
+    "The train's own clock, which runs slow by the square root of 1 - v\u00b2/c\u00b2.";
+
+constexpr std::array<ControlHelp, 12> kControlWindow = {{
+    {"Tv", "Speed v", kSpeed},
+    {"Lv", "", kSpeed},
+    {"Tcc", "Speed of light c", kLight},
+    {"Lcc", "", kLight},
+    {"TTime", "Local time", kLocalTime},
+    {"LTime", "", kLocalTime},
+    {"TControl", "Length contraction", kContraction},
+    {"LControl", "", kContraction},
+    {"LType", "Demonstration type", "Click to choose the next demonstration."},
+    {"Text7", "Demonstrations", "The three demonstrations and their numbers."},
+    {"Text5", "Message", "What to do next."},
+    {"CommandSimulation", "", "Steps to the next demonstration: 1, 2, 3, 1, ..."},
+}};
+
+constexpr std::array<ControlHelp, 7> kTrackWindow = {{
+    {"Text5", "Demonstration title", "The demonstration now running."},
+    {"Tlength_obs", "Observed length", kLength},
+    {"Llength_obs", "", kLength},
+    {"Tv_obs", "Observed speed", kSeenSpeed},
+    {"Lv_obs", "", kSeenSpeed},
+    {"TLocalTime", "Proper time", kProperTime},
+    {"LLocalTime", "", kProperTime},
+}};
+
+QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+std::span<const ControlHelp> ControlWindowHelp() { return kControlWindow; }
+std::span<const ControlHelp> TrackWindowHelp() { return kTrackWindow; }
+
+void ApplyHelp(FormWindow& window, std::span<const ControlHelp> help) {
+  for (const ControlHelp& entry : help) {
+    QWidget* widget = window.control(entry.control).widget();
+    if (!entry.accessibleName.empty()) widget->setAccessibleName(toQString(entry.accessibleName));
+    widget->setToolTip(toQString(entry.tip));
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace ui {
+
+class FormWindow;
+
+// What a screen reader calls a control and the one sentence its tooltip
+// says. Buttons need no entry: their accessible name is their caption.
+struct ControlHelp {
+  std::string_view control;
+  std::string_view accessibleName;  // empty: keep the toolkit's
+  std::string_view tip;
+};
+
+std::span<const ControlHelp> ControlWindowHelp();
+std::span<const ControlHelp> TrackWindowHelp();
+
+void ApplyHelp(FormWindow& window, std::span<const ControlHelp> help);
+
+}  // namespace ui
