@@ -4,6 +4,7 @@
 
 #include "engine/Constants.h"
 #include "engine/scenes/Drawing.h"
+#include "engine/scenes/TrackMarkers.h"
 
 namespace engine {
 namespace {
@@ -192,14 +193,9 @@ void LongTrackFrame(RunContext& c) {
   const TrainPieces now = piecesAt({m.rtrack, run.ltrainc}, run.pos1, run.sfront, run.srear,
                                    run.arcs, run.arce, run.arcs2, run.arce2);
 
-  ScreenPoint oldFront = OnScreen(m, run, run.xsold, run.ysold);
-  DrawDot(s, oldFront, 60, bg);
-  DrawDot(s, oldFront, 40, bg);
-  DrawDot(s, oldFront, 20, bg);
-  DrawDot(s, OnScreen(m, run, run.xeold, run.yeold), 15, platform::PaletteColor(15));
+  EraseSeenFrontLeaveTrail(c);
   eraseAndDrawTrain(c, old, now);
-  DrawDot(s, OnScreen(m, run, run.xs, run.ys), 15, platform::PaletteColor(12));
-  DrawDot(s, OnScreen(m, run, run.xe, run.ye), 15, platform::PaletteColor(12));
+  DrawSeenEnds(c);
   DrawObserverArc(s, run, run.rhalf, bg, run.angsold, run.angeold);
   if (run.pos1s < run.pos1e) std::swap(run.angs, run.ange);
   DrawObserverArc(s, run, run.rhalf, platform::PaletteColor(14), run.angs, run.ange);

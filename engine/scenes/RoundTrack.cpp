@@ -2,6 +2,7 @@
 
 #include "engine/Constants.h"
 #include "engine/scenes/Drawing.h"
+#include "engine/scenes/TrackMarkers.h"
 
 namespace engine {
 namespace {
@@ -66,11 +67,7 @@ void RoundTrackFrame(RunContext& c) {
   const platform::Rgb bg = m.bgcolor;
   RoundTrackTrainArcs(m, run);
 
-  ScreenPoint oldFront = OnScreen(m, run, run.xsold, run.ysold);
-  DrawDot(s, oldFront, 60, bg);
-  DrawDot(s, oldFront, 40, bg);
-  DrawDot(s, oldFront, 20, bg);
-  DrawDot(s, OnScreen(m, run, run.xeold, run.yeold), 15, platform::PaletteColor(15));
+  EraseSeenFrontLeaveTrail(c);
   DrawObserverArc(s, run, run.rscreen, bg, run.arcsold, run.arceold);
   if (run.arcs2old != run.arce2old) {
     DrawObserverArc(s, run, run.rscreen, bg, run.arcs2old, run.arce2old);
@@ -79,8 +76,7 @@ void RoundTrackFrame(RunContext& c) {
   if (run.arcs2 != run.arce2) {
     DrawObserverArc(s, run, run.rscreen, platform::PaletteColor(0), run.arcs2, run.arce2);
   }
-  DrawDot(s, OnScreen(m, run, run.xs, run.ys), 15, platform::PaletteColor(12));
-  DrawDot(s, OnScreen(m, run, run.xe, run.ye), 15, platform::PaletteColor(12));
+  DrawSeenEnds(c);
   DrawObserverArc(s, run, run.rhalf, bg, run.angsold, run.angeold);
   DrawObserverArc(s, run, run.rhalf, platform::PaletteColor(14), run.angs, run.ange);
 }
