@@ -44,6 +44,14 @@ void ImageSurface::resize(QSize logicalSize, qreal devicePixelRatio) {
   image_ = grown;
 }
 
+// A new background colour repaints the whole surface in it, as a window's
+// background does; the same colour again leaves the picture alone.
+void ImageSurface::setBackColor(Rgb colour) {
+  if (colour == back_) return;
+  back_ = colour;
+  ClearSurface();
+}
+
 void ImageSurface::ClearSurface() {
   image_.fill(ToQColor(back_));
   if (changed_) changed_(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));

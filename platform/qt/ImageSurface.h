@@ -28,7 +28,7 @@ class ImageSurface final : public Surface {
   float fontSize() const { return fontSize_; }
 
   void ClearSurface() override;
-  void setBackColor(Rgb colour) override { back_ = colour; }
+  void setBackColor(Rgb colour) override;
   void setFontSize(float points) override { fontSize_ = points; }
   void setPenWidth(int pixels) override { penWidth_ = pixels < 1 ? 1 : pixels; }
   void DrawCircle(float x, float y, float radius, Rgb colour) override;

@@ -106,6 +106,15 @@ class SurfacePixelTest : public QObject {
     QCOMPARE(pixelsOtherThan(surface.image(), platform::ToQColor(kBg).rgb()), 0);
   }
 
+  void aNewBackgroundColourRepaintsOnlyWhenItChanges() {
+    ImageSurface surface = freshSurface();
+    surface.DrawLine(150, 150, 1500, 150, PaletteColor(0));
+    surface.setBackColor(kBg);  // the same colour: the line stays
+    QCOMPARE(surface.image().pixel(50, 10), qRgb(0, 0, 0));
+    surface.setBackColor(PaletteColor(15));
+    QCOMPARE(pixelsOtherThan(surface.image(), qRgb(255, 255, 255)), 0);
+  }
+
   void resizingKeepsThePicture() {
     ImageSurface surface = freshSurface();
     surface.DrawLine(150, 150, 1500, 150, PaletteColor(0));
