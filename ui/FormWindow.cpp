@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <stdexcept>
 
@@ -36,8 +37,12 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::MultiLineTextBox: {
       auto* box = new QPlainTextEdit(parent);
-      box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+      // The three lines of the list fill the box exactly: no scroll bars, no
+      // wrapping, and a thin margin.
+      box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      box->setLineWrapMode(QPlainTextEdit::NoWrap);
+      box->document()->setDocumentMargin(1);
       box->setTabChangesFocus(true);  // Tab moves on, so the keyboard never gets stuck
       return box;
     }

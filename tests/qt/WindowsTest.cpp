@@ -2,7 +2,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QtTest>
 #include <memory>
 
@@ -72,6 +74,20 @@ class WindowsTest : public QObject {
         QVERIFY2(metrics.horizontalAdvance(text) <= room, qPrintable(text));
         QVERIFY2(metrics.height() <= widget->height(), qPrintable(text));
       }
+    }
+  }
+
+  void theListShowsAllThreeDemonstrations() {
+    auto* list = qobject_cast<QPlainTextEdit*>(widgetOf(app->controlWindow(), "Text7"));
+    QVERIFY(list != nullptr);
+    const QFontMetrics metrics(list->font());
+    const int lines = 3 * metrics.lineSpacing() + 2 * static_cast<int>(list->document()->documentMargin()) +
+                      2 * list->frameWidth();
+    QVERIFY2(lines <= list->height(), qPrintable(QString::number(lines)));
+    for (const char* line : {"1 = Round Track", "2 = Horse Racing Track", "3 = Terrell rotation"}) {
+      QVERIFY(metrics.horizontalAdvance(QString::fromUtf8(line)) +
+                  2 * static_cast<int>(list->document()->documentMargin()) + 2 * list->frameWidth() <=
+              list->width());
     }
   }
 

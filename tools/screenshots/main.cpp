@@ -58,6 +58,27 @@ QImage bothWindows(ui::Application& app) {
   return shot;
 }
 
+bool save(ui::Application& app, const QDir& into, const char* file) {
+  const QString path = into.filePath(QString::fromUtf8(file));
+  const bool saved = bothWindows(app).save(path);
+  std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+  return saved;
+}
+
+// The control window while a demonstration is being chosen.
+bool captureChoosing(ui::Application& app, const QDir& into) {
+  ui::FormWindow& form1 = app.controlWindow();
+  press(form1, "CommandStart");
+  press(form1, "CommandSimulation");
+  form1.activateWindow();
+  waitUntil([] { return true; });
+  const bool saved = save(app, into, "choosing.png");
+  press(form1, "CommandSimulation");
+  press(form1, "CommandSimulation");
+  press(form1, "CommandStart");  // Select; the first scene stops it again
+  return saved;
+}
+
 bool capture(ui::Application& app, const Scene& scene, const QDir& into) {
   ui::Commands& commands = app.commands();
   ui::FormWindow& form1 = app.controlWindow();
@@ -75,10 +96,7 @@ bool capture(ui::Application& app, const Scene& scene, const QDir& into) {
     return app.runLoop().framesDrawn() >= target &&
            (!scene.worthShowing || scene.worthShowing(app.runLoop().state()));
   });
-  const QString path = into.filePath(QString::fromUtf8(scene.file));
-  const bool saved = bothWindows(app).save(path);
-  std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
-  return saved;
+  return save(app, into, scene.file);
 }
 
 }  // namespace
@@ -98,7 +116,7 @@ int main(int argc, char* argv[]) {
       {"long-track.png", 2, 24, true, 45},
       {"terrell.png", 3, 27, false, 40, bodyPassingTheObserver},
   };
-  bool ok = true;
+  bool ok = captureChoosing(app, into);
   for (const Scene& scene : scenes) ok = capture(app, scene, into) && ok;
   return ok ? 0 : 1;
 }
