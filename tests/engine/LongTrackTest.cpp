@@ -11,13 +11,12 @@ using engine::kPi;
 using engine::kThreeHalfPi;
 using engine::kTwoPi;
 using fakes::DrawCall;
+using fakes::kBg;
 using fakes::SameArc;
 using fakes::SceneProbe;
 using platform::PaletteColor;
 
 namespace {
-
-const platform::Rgb kBg = platform::RGB(192, 192, 192);
 constexpr double R = 1200;
 
 std::vector<DrawCall> trainCalls(const std::vector<DrawCall>& calls, platform::Rgb colour) {

@@ -7,15 +7,10 @@
 using engine::kHalfPi;
 using engine::kTwoPi;
 using fakes::DrawCall;
+using fakes::kBg;
 using fakes::SameArc;
 using fakes::SceneProbe;
 using platform::PaletteColor;
-
-namespace {
-
-const platform::Rgb kBg = platform::RGB(192, 192, 192);
-
-}  // namespace
 
 TEST(RoundTrack, FirstFrameDrawsTheTrainFromTheTop) {
   fakes::Rig rig;

@@ -4,14 +4,9 @@
 #include "tests/fakes/SceneProbe.h"
 
 using fakes::DrawCall;
+using fakes::kBg;
 using fakes::SceneProbe;
 using platform::PaletteColor;
-
-namespace {
-
-const platform::Rgb kBg = platform::RGB(192, 192, 192);
-
-}  // namespace
 
 TEST(Terrell, FirstFrameHasBothEdgesEndingAboveTheObserver) {
   fakes::Rig rig;

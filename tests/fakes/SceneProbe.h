@@ -8,6 +8,9 @@
 
 namespace fakes {
 
+// The background every run draws on and erases with.
+inline constexpr platform::Rgb kBg = platform::RGB(192, 192, 192);
+
 // A run set up by the real set-up, whose state a test can then place by
 // hand and draw single frames of.
 class SceneProbe {
