@@ -30,8 +30,8 @@ void ApplyControlLook() {
 }
 
 Application::Application()
-    : form2Window_(TrackWindowSpec()),
-      form1Window_(ControlWindowSpec()),
+    : form2Window_(TrackWindowLayout()),
+      form1Window_(ControlWindowLayout()),
       form1_(Form1::Bind(form1Window_, lookupIn(form1Window_))),
       form2_(Form2::Bind(form2Window_, lookupIn(form2Window_))),
       runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_),

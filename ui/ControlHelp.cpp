@@ -50,8 +50,12 @@ QString toQString(std::string_view text) {
 
 }  // namespace
 
-std::span<const ControlHelp> ControlWindowHelp() { return kControlWindow; }
-std::span<const ControlHelp> TrackWindowHelp() { return kTrackWindow; }
+std::span<const ControlHelp> ControlWindowHelp() {
+  return kControlWindow;
+}
+std::span<const ControlHelp> TrackWindowHelp() {
+  return kTrackWindow;
+}
 
 void ApplyHelp(FormWindow& window, std::span<const ControlHelp> help) {
   for (const ControlHelp& entry : help) {

@@ -10,7 +10,7 @@ constexpr platform::Rgb kRed = platform::RGB(255, 0, 0);
 constexpr platform::Rgb kBlack = platform::RGB(0, 0, 0);
 constexpr platform::Rgb kWhite = platform::RGB(255, 255, 255);
 
-constexpr std::array<ControlSpec, 18> kControlWindow = {{
+constexpr std::array<StoredControl, 18> kControlWindow = {{
     {"CommandStart", K::Button, "Start", 120, 120, 735, 375, true},
     {"CommandCancel", K::Button, "Cancel", 1080, 120, 735, 375, true},
     {"CommandVinc", K::Button, "v >", 120, 600, 735, 375, false},
@@ -33,7 +33,7 @@ constexpr std::array<ControlSpec, 18> kControlWindow = {{
     {"CommandSimulation", K::Button, "Simulation", 120, 2040, 975, 375, true},
 }};
 
-constexpr std::array<ControlSpec, 7> kTrackWindow = {{
+constexpr std::array<StoredControl, 7> kTrackWindow = {{
     {"Text5", K::TextBox, "Text5", 720, 120, 2775, 285, true, true},
     {"Tlength_obs", K::TextBox, "Length", 1080, 2760, 735, 285, true},
     {"Llength_obs", K::Label, "Length obs", 120, 2760, 855, 255, true},
@@ -45,14 +45,14 @@ constexpr std::array<ControlSpec, 7> kTrackWindow = {{
 
 }  // namespace
 
-const WindowSpec& ControlWindowSpec() {
-  static const WindowSpec spec{"Control Display", 4935, 2010, kControlWindow};
-  return spec;
+const WindowLayout& ControlWindowLayout() {
+  static const WindowLayout stored{"Control Display", 4935, 2010, kControlWindow};
+  return stored;
 }
 
-const WindowSpec& TrackWindowSpec() {
-  static const WindowSpec spec{"Track Display", 5340, 3165, kTrackWindow};
-  return spec;
+const WindowLayout& TrackWindowLayout() {
+  static const WindowLayout stored{"Track Display", 5340, 3165, kTrackWindow};
+  return stored;
 }
 
 }  // namespace ui

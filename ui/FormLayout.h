@@ -11,7 +11,7 @@ namespace ui {
 enum class ControlKind { Button, TextBox, MultiLineTextBox, Label };
 
 // A control as the window stores it before its load handler runs.
-struct ControlSpec {
+struct StoredControl {
   std::string_view name;
   ControlKind kind;
   std::string_view text;
@@ -22,14 +22,14 @@ struct ControlSpec {
   std::optional<platform::Rgb> backColour = std::nullopt;
 };
 
-struct WindowSpec {
+struct WindowLayout {
   std::string_view caption;
-  float clientWidth, clientHeight;        // twips
-  std::span<const ControlSpec> controls;  // in tab order
+  float clientWidth, clientHeight;          // twips
+  std::span<const StoredControl> controls;  // in tab order
 };
 
 // The control window and the track window as stored.
-const WindowSpec& ControlWindowSpec();
-const WindowSpec& TrackWindowSpec();
+const WindowLayout& ControlWindowLayout();
+const WindowLayout& TrackWindowLayout();
 
 }  // namespace ui

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QPushButton>
+#include <QTextDocument>
 #include <stdexcept>
 
 namespace ui {
@@ -26,13 +26,13 @@ Kind kindOf(ControlKind kind) {
   return Kind::Label;
 }
 
-QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* makeWidget(const StoredControl& stored, QWidget* parent) {
+  switch (stored.kind) {
     case ControlKind::Button:
       return new QPushButton(parent);
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(parent);
-      if (spec.centred) box->setAlignment(Qt::AlignCenter);
+      if (stored.centred) box->setAlignment(Qt::AlignCenter);
       return box;
     }
     case ControlKind::MultiLineTextBox: {
@@ -48,19 +48,19 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::Label: {
       auto* label = new QLabel(parent);
-      label->setAlignment(spec.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+      label->setAlignment(stored.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
       return label;
     }
   }
   return nullptr;
 }
 
-void applyColours(const ControlSpec& spec, platform::QtControl& control) {
-  if (spec.backColour) control.setBackColor(*spec.backColour);
-  if (spec.foreColour) {
+void applyColours(const StoredControl& stored, platform::QtControl& control) {
+  if (stored.backColour) control.setBackColor(*stored.backColour);
+  if (stored.foreColour) {
     QWidget* widget = control.widget();
     QPalette palette = widget->palette();
-    const QColor colour = platform::ToQColor(*spec.foreColour);
+    const QColor colour = platform::ToQColor(*stored.foreColour);
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
@@ -69,25 +69,27 @@ void applyColours(const ControlSpec& spec, platform::QtControl& control) {
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowSpec& spec) : QtWindow(spec.clientWidth, spec.clientHeight) {
-  setWindowTitle(QString::fromUtf8(spec.caption.data(), static_cast<int>(spec.caption.size())));
-  for (const ControlSpec& control : spec.controls) addControl(control);
+FormWindow::FormWindow(const WindowLayout& stored)
+    : QtWindow(stored.clientWidth, stored.clientHeight) {
+  setWindowTitle(QString::fromUtf8(stored.caption.data(), static_cast<int>(stored.caption.size())));
+  for (const StoredControl& control : stored.controls) addControl(control);
   // Labels lie under the other controls where they overlap ("Local Time"
   // reaches into its readout box), as labels drawn on the window would.
-  for (const ControlSpec& control : spec.controls) {
+  for (const StoredControl& control : stored.controls) {
     if (control.kind == ControlKind::Label) this->control(control.name).widget()->lower();
   }
 }
 
-void FormWindow::addControl(const ControlSpec& spec) {
-  QWidget* widget = makeWidget(spec, this);
-  widget->setObjectName(QString::fromUtf8(spec.name.data(), static_cast<int>(spec.name.size())));
-  auto control = std::make_unique<platform::QtControl>(widget, kindOf(spec.kind), spec.left,
-                                                       spec.top, spec.width, spec.height);
-  control->setText(std::string(spec.text));
-  applyColours(spec, *control);
-  control->setVisible(spec.visible);
-  controls_.emplace(std::string(spec.name), std::move(control));
+void FormWindow::addControl(const StoredControl& stored) {
+  QWidget* widget = makeWidget(stored, this);
+  widget->setObjectName(
+      QString::fromUtf8(stored.name.data(), static_cast<int>(stored.name.size())));
+  auto control = std::make_unique<platform::QtControl>(widget, kindOf(stored.kind), stored.left,
+                                                       stored.top, stored.width, stored.height);
+  control->setText(std::string(stored.text));
+  applyColours(stored, *control);
+  control->setVisible(stored.visible);
+  controls_.emplace(std::string(stored.name), std::move(control));
 }
 
 platform::QtControl& FormWindow::control(std::string_view name) {

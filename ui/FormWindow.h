@@ -14,13 +14,13 @@ namespace ui {
 // A window with the controls of its stored layout, in tab order.
 class FormWindow final : public platform::QtWindow {
  public:
-  explicit FormWindow(const WindowSpec& spec);
+  explicit FormWindow(const WindowLayout& stored);
 
   platform::QtControl& control(std::string_view name);
   void onClick(std::string_view name, std::function<void()> action);
 
  private:
-  void addControl(const ControlSpec& spec);
+  void addControl(const StoredControl& stored);
 
   std::map<std::string, std::unique_ptr<platform::QtControl>, std::less<>> controls_;
 };

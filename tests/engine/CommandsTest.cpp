@@ -11,9 +11,9 @@ using fakes::Rig;
 
 namespace {
 
-std::set<std::string> visibleControls(FakeWindow& window, const ui::WindowSpec& spec) {
+std::set<std::string> visibleControls(FakeWindow& window, const ui::WindowLayout& stored) {
   std::set<std::string> shown;
-  for (const ui::ControlSpec& c : spec.controls) {
+  for (const ui::StoredControl& c : stored.controls) {
     if (window.control(std::string(c.name)).isVisible()) shown.insert(std::string(c.name));
   }
   return shown;
@@ -25,9 +25,9 @@ using Names = std::set<std::string>;
 
 TEST(Load, ShowsOnlyStartAndCancelWithTheTrackWindowHidden) {
   Rig rig;
-  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowSpec()),
+  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowLayout()),
             (Names{"CommandStart", "CommandCancel"}));
-  EXPECT_TRUE(visibleControls(rig.form2Window, ui::TrackWindowSpec()).empty());
+  EXPECT_TRUE(visibleControls(rig.form2Window, ui::TrackWindowLayout()).empty());
   EXPECT_FALSE(rig.form2Window.isVisible());
   EXPECT_EQ(rig.m.bgcolor, platform::RGB(192, 192, 192));
   EXPECT_EQ(rig.form1Window.recording().backColour, rig.m.bgcolor);
@@ -62,7 +62,7 @@ TEST(RunCommands, StartSelectStopWalkTheStatesOfTheControlWindow) {
   rig.commands.CommandStart_Click();
   EXPECT_EQ(rig.f1("CommandStart").text(), "Select");
   EXPECT_EQ(
-      visibleControls(rig.form1Window, ui::ControlWindowSpec()),
+      visibleControls(rig.form1Window, ui::ControlWindowLayout()),
       (Names{"CommandStart", "CommandCancel", "CommandSimulation", "Text5", "LType", "Text7"}));
   EXPECT_EQ(rig.f1("Text5").text(), "Select Simulation");
   EXPECT_TRUE(rig.form2Window.isVisible());
@@ -71,11 +71,11 @@ TEST(RunCommands, StartSelectStopWalkTheStatesOfTheControlWindow) {
 
   rig.commands.CommandStart_Click();
   EXPECT_EQ(rig.f1("CommandStart").text(), "Stop");
-  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowSpec()),
+  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowLayout()),
             (Names{"CommandStart", "CommandCancel", "CommandVinc", "Lv", "Tv", "Lcc", "Tcc",
                    "Text5", "LControl", "TControl", "LTime", "TTime"}));
   EXPECT_EQ(rig.f1("Text5").text(), "Select Speed v");
-  EXPECT_EQ(visibleControls(rig.form2Window, ui::TrackWindowSpec()).size(), 7U);
+  EXPECT_EQ(visibleControls(rig.form2Window, ui::TrackWindowLayout()).size(), 7U);
   rig.commands.CommandVinc_Click();
   for (const char* name : {"CommandVdec", "CommandVzero", "CommandFreeze"}) {
     EXPECT_TRUE(rig.f1(name).isVisible()) << name;
@@ -85,9 +85,9 @@ TEST(RunCommands, StartSelectStopWalkTheStatesOfTheControlWindow) {
   rig.commands.CommandStart_Click();
   EXPECT_EQ(rig.f1("CommandStart").text(), "Start");
   EXPECT_EQ(rig.m.stopflag, 1);
-  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowSpec()),
+  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowLayout()),
             (Names{"CommandStart", "CommandCancel"}));
-  EXPECT_TRUE(visibleControls(rig.form2Window, ui::TrackWindowSpec()).empty());
+  EXPECT_TRUE(visibleControls(rig.form2Window, ui::TrackWindowLayout()).empty());
   EXPECT_TRUE(rig.form2Window.isVisible());  // keeps its picture
 }
 

@@ -2,9 +2,9 @@
 
 namespace fakes {
 
-FakeWindow::FakeWindow(const ui::WindowSpec& spec)
-    : width_(spec.clientWidth), height_(spec.clientHeight) {
-  for (const ui::ControlSpec& c : spec.controls) {
+FakeWindow::FakeWindow(const ui::WindowLayout& stored)
+    : width_(stored.clientWidth), height_(stored.clientHeight) {
+  for (const ui::StoredControl& c : stored.controls) {
     controls_.emplace(std::string(c.name), std::make_unique<FakeControl>(c));
   }
 }

@@ -47,13 +47,13 @@ class RecordingSurface final : public platform::Surface {
 
 class FakeControl final : public platform::Control {
  public:
-  explicit FakeControl(const ui::ControlSpec& spec)
-      : text_(spec.text),
-        visible_(spec.visible),
-        left_(spec.left),
-        top_(spec.top),
-        width_(spec.width),
-        height_(spec.height) {}
+  explicit FakeControl(const ui::StoredControl& stored)
+      : text_(stored.text),
+        visible_(stored.visible),
+        left_(stored.left),
+        top_(stored.top),
+        width_(stored.width),
+        height_(stored.height) {}
 
   std::string text() const override { return text_; }
   void setText(const std::string& text) override {
@@ -87,7 +87,7 @@ class FakeControl final : public platform::Control {
 // A window without a frame: outer and client rectangle are one.
 class FakeWindow final : public platform::Window {
  public:
-  explicit FakeWindow(const ui::WindowSpec& spec);
+  explicit FakeWindow(const ui::WindowLayout& stored);
 
   FakeControl& control(const std::string& name) { return *controls_.at(name); }
   RecordingSurface& recording() { return surface_; }

@@ -14,8 +14,8 @@ ui::ControlLookup lookupIn(FakeWindow& window) {
 }  // namespace
 
 Rig::Rig()
-    : form1Window(ui::ControlWindowSpec()),
-      form2Window(ui::TrackWindowSpec()),
+    : form1Window(ui::ControlWindowLayout()),
+      form2Window(ui::TrackWindowLayout()),
       form1(ui::Form1::Bind(form1Window, lookupIn(form1Window))),
       form2(ui::Form2::Bind(form2Window, lookupIn(form2Window))),
       runLoop(m, form1.panelView(), form2.displayView(), time, time, program),

@@ -20,9 +20,9 @@ void click(ui::FormWindow& window, const char* name) {
   QTest::mouseClick(widgetOf(window, name), Qt::LeftButton);
 }
 
-QStringList visibleNames(ui::FormWindow& window, const ui::WindowSpec& spec) {
+QStringList visibleNames(ui::FormWindow& window, const ui::WindowLayout& stored) {
   QStringList names;
-  for (const ui::ControlSpec& c : spec.controls) {
+  for (const ui::StoredControl& c : stored.controls) {
     if (window.control(c.name).isVisible())
       names << QString::fromUtf8(c.name.data(), c.name.size());
   }
@@ -52,7 +52,7 @@ class WindowsTest : public QObject {
     ui::FormWindow& form1 = app->controlWindow();
     QCOMPARE(form1.windowTitle(), QStringLiteral("Control Display"));
     QCOMPARE(app->trackWindow().windowTitle(), QStringLiteral("Track Display"));
-    QCOMPARE(visibleNames(form1, ui::ControlWindowSpec()),
+    QCOMPARE(visibleNames(form1, ui::ControlWindowLayout()),
              sorted({"CommandStart", "CommandCancel"}));
     QVERIFY(widgetOf(form1, "CommandStart")->isVisible());
     QVERIFY(!app->trackWindow().isVisible());
@@ -61,9 +61,9 @@ class WindowsTest : public QObject {
   }
 
   void everyStoredCaptionFitsItsControl() {
-    for (auto [window, spec] : {std::pair{&app->controlWindow(), &ui::ControlWindowSpec()},
-                                std::pair{&app->trackWindow(), &ui::TrackWindowSpec()}}) {
-      for (const ui::ControlSpec& c : spec->controls) {
+    for (auto [window, stored] : {std::pair{&app->controlWindow(), &ui::ControlWindowLayout()},
+                                  std::pair{&app->trackWindow(), &ui::TrackWindowLayout()}}) {
+      for (const ui::StoredControl& c : stored->controls) {
         // Text boxes hold readouts; their stored texts are overwritten before they show.
         const bool caption = c.kind == ui::ControlKind::Button || c.kind == ui::ControlKind::Label;
         if (!caption && c.name != "TControl") continue;
@@ -81,12 +81,14 @@ class WindowsTest : public QObject {
     auto* list = qobject_cast<QPlainTextEdit*>(widgetOf(app->controlWindow(), "Text7"));
     QVERIFY(list != nullptr);
     const QFontMetrics metrics(list->font());
-    const int lines = 3 * metrics.lineSpacing() + 2 * static_cast<int>(list->document()->documentMargin()) +
+    const int lines = 3 * metrics.lineSpacing() +
+                      2 * static_cast<int>(list->document()->documentMargin()) +
                       2 * list->frameWidth();
     QVERIFY2(lines <= list->height(), qPrintable(QString::number(lines)));
     for (const char* line : {"1 = Round Track", "2 = Horse Racing Track", "3 = Terrell rotation"}) {
       QVERIFY(metrics.horizontalAdvance(QString::fromUtf8(line)) +
-                  2 * static_cast<int>(list->document()->documentMargin()) + 2 * list->frameWidth() <=
+                  2 * static_cast<int>(list->document()->documentMargin()) +
+                  2 * list->frameWidth() <=
               list->width());
     }
   }
@@ -118,9 +120,9 @@ class WindowsTest : public QObject {
     click(form1, "CommandStart");
     QCOMPARE(form1.control("CommandStart").text(), std::string("Start"));
     QTRY_COMPARE_WITH_TIMEOUT(app->runLoop().phase(), engine::RunLoop::Phase::Idle, 1000);
-    QCOMPARE(visibleNames(form1, ui::ControlWindowSpec()),
+    QCOMPARE(visibleNames(form1, ui::ControlWindowLayout()),
              sorted({"CommandStart", "CommandCancel"}));
-    QVERIFY(visibleNames(form2, ui::TrackWindowSpec()).isEmpty());
+    QVERIFY(visibleNames(form2, ui::TrackWindowLayout()).isEmpty());
     QVERIFY(form2.isVisible());
   }
 
@@ -168,7 +170,7 @@ class WindowsTest : public QObject {
 
   void controlsHaveAccessibleNamesAndTips() {
     ui::FormWindow& form1 = app->controlWindow();
-    for (const ui::ControlSpec& c : ui::ControlWindowSpec().controls) {
+    for (const ui::StoredControl& c : ui::ControlWindowLayout().controls) {
       QWidget* widget = form1.control(c.name).widget();
       QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
       QVERIFY(accessible != nullptr);
@@ -180,12 +182,12 @@ class WindowsTest : public QObject {
       }
       if (c.kind != ui::ControlKind::Button) QVERIFY2(!widget->toolTip().isEmpty(), c.name.data());
     }
-    for (const ui::ControlSpec& c : ui::TrackWindowSpec().controls) {
+    for (const ui::StoredControl& c : ui::TrackWindowLayout().controls) {
       QWidget* widget = app->trackWindow().control(c.name).widget();
       QVERIFY2(!widget->toolTip().isEmpty(), c.name.data());
     }
-    QCOMPARE(QAccessible::queryAccessibleInterface(
-                 widgetOf(app->trackWindow(), "TLocalTime"))->text(QAccessible::Name),
+    QCOMPARE(QAccessible::queryAccessibleInterface(widgetOf(app->trackWindow(), "TLocalTime"))
+                 ->text(QAccessible::Name),
              QStringLiteral("Proper time"));
   }
 
