@@ -44,10 +44,6 @@ constexpr std::array<ControlHelp, 7> kTrackWindow = {{
     {"LLocalTime", "", kProperTime},
 }};
 
-QString toQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 std::span<const ControlHelp> ControlWindowHelp() {
@@ -60,8 +56,8 @@ std::span<const ControlHelp> TrackWindowHelp() {
 void ApplyHelp(FormWindow& window, std::span<const ControlHelp> help) {
   for (const ControlHelp& entry : help) {
     QWidget* widget = window.control(entry.control).widget();
-    if (!entry.accessibleName.empty()) widget->setAccessibleName(toQString(entry.accessibleName));
-    widget->setToolTip(toQString(entry.tip));
+    if (!entry.accessibleName.empty()) widget->setAccessibleName(ToQString(entry.accessibleName));
+    widget->setToolTip(ToQString(entry.tip));
   }
 }
 

@@ -71,7 +71,7 @@ void applyColours(const StoredControl& stored, platform::QtControl& control) {
 
 FormWindow::FormWindow(const WindowLayout& stored)
     : QtWindow(stored.clientWidth, stored.clientHeight) {
-  setWindowTitle(QString::fromUtf8(stored.caption.data(), static_cast<int>(stored.caption.size())));
+  setWindowTitle(ToQString(stored.caption));
   for (const StoredControl& control : stored.controls) addControl(control);
   // Labels lie under the other controls where they overlap ("Local Time"
   // reaches into its readout box), as labels drawn on the window would.
@@ -82,8 +82,7 @@ FormWindow::FormWindow(const WindowLayout& stored)
 
 void FormWindow::addControl(const StoredControl& stored) {
   QWidget* widget = makeWidget(stored, this);
-  widget->setObjectName(
-      QString::fromUtf8(stored.name.data(), static_cast<int>(stored.name.size())));
+  widget->setObjectName(ToQString(stored.name));
   auto control = std::make_unique<platform::QtControl>(widget, kindOf(stored.kind), stored.left,
                                                        stored.top, stored.width, stored.height);
   control->setText(std::string(stored.text));

@@ -11,6 +11,10 @@
 
 namespace ui {
 
+inline QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // A window with the controls of its stored layout, in tab order.
 class FormWindow final : public platform::QtWindow {
  public:

@@ -57,25 +57,32 @@ void ImageSurface::ClearSurface() {
   if (changed_) changed_(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
 }
 
-void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
+// One shape, without antialiasing, in the pen of the given colour; draw
+// returns the area it covered so only that is repainted.
+template <typename Draw>
+void ImageSurface::paint(Rgb colour, Draw draw) {
   if (image_.isNull()) return;
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(penOf(colour, penWidth_));
+  changed(draw(painter));
+}
+
+void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
   const QPointF centre = toPixels(x, y);
   const qreal r = ToPixels(std::fabs(radius));
-  // A circle no wider than its pen is all pen: draw it as the disk the pen
-  // covers, so a ring of the next size up erases it completely.
-  if (r <= penWidth_) {
-    const qreal outer = r + penWidth_ / 2.0;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ToQColor(colour));
-    painter.drawEllipse(centre, outer, outer);
-    changed(QRectF(centre.x() - outer, centre.y() - outer, 2 * outer, 2 * outer));
-    return;
-  }
-  painter.setPen(penOf(colour, penWidth_));
-  painter.drawEllipse(centre, r, r);
-  changed(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r));
+  paint(colour, [&](QPainter& painter) {
+    // A circle no wider than its pen is all pen: draw it as the disk the pen
+    // covers, so a ring of the next size up erases it completely.
+    const bool allPen = r <= penWidth_;
+    const qreal drawn = allPen ? r + penWidth_ / 2.0 : r;
+    if (allPen) {
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(ToQColor(colour));
+    }
+    painter.drawEllipse(centre, drawn, drawn);
+    return QRectF(centre.x() - drawn, centre.y() - drawn, 2 * drawn, 2 * drawn);
+  });
 }
 
 void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) {
@@ -84,36 +91,31 @@ void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour, float 
   if (end < start) to += kSixteenthsPerTurn;
   // Equal angles draw nothing: the first frame erases such arcs, and a stray
   // dot would be left behind.
-  if (to == from || image_.isNull()) return;
-  QPainter painter(&image_);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(penOf(colour, penWidth_));
+  if (to == from) return;
   const QPointF centre = toPixels(x, y);
   const qreal r = ToPixels(std::fabs(radius));
-  const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
-  painter.drawArc(box, from, to - from);
-  changed(box);
+  paint(colour, [&](QPainter& painter) {
+    const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    painter.drawArc(box, from, to - from);
+    return box;
+  });
 }
 
 void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb colour) {
-  if (image_.isNull()) return;
-  QPainter painter(&image_);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(penOf(colour, penWidth_));
   const QPointF a = toPixels(x1, y1);
   const QPointF b = toPixels(x2, y2);
-  painter.drawLine(a, b);
-  changed(QRectF(a, b).normalized());
+  paint(colour, [&](QPainter& painter) {
+    painter.drawLine(a, b);
+    return QRectF(a, b).normalized();
+  });
 }
 
 void ImageSurface::DrawPoint(float x, float y, Rgb colour) {
-  if (image_.isNull()) return;
-  QPainter painter(&image_);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(penOf(colour, penWidth_));
   const QPointF p = toPixels(x, y);
-  painter.drawPoint(p);
-  changed(QRectF(p, p));
+  paint(colour, [&](QPainter& painter) {
+    painter.drawPoint(p);
+    return QRectF(p, p);
+  });
 }
 
 void ImageSurface::changed(const QRectF& shape) {

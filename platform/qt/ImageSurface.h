@@ -37,6 +37,8 @@ class ImageSurface final : public Surface {
   void DrawPoint(float x, float y, Rgb colour) override;
 
  private:
+  template <typename Draw>
+  void paint(Rgb colour, Draw draw);
   void changed(const QRectF& shape);
 
   QImage image_;
