@@ -133,16 +133,18 @@ void RunLoop::endOfFrame() {
   paceFrom(clock_.SecondsTimer());
 }
 
-// The next frame starts once the clock, in single precision, is past the
-// wait's start plus one frame period.
+// The next frame starts once the time since the wait began, in single
+// precision, is past one frame period. The elapsed time, not the clock's
+// reading, is rounded: after days the reading's single-precision steps
+// would outgrow the period itself.
 void RunLoop::paceFrom(double waitBegan) {
-  const auto now = static_cast<float>(clock_.SecondsTimer());
-  const auto due = static_cast<float>(waitBegan + kFramePeriod);
-  if (now > due) {
+  const auto elapsed = static_cast<float>(clock_.SecondsTimer() - waitBegan);
+  const auto period = static_cast<float>(kFramePeriod);
+  if (elapsed > period) {
     runFrame();
     return;
   }
-  const double remaining = std::fmax(static_cast<double>(due) - now, 0.0005);
+  const double remaining = std::fmax(static_cast<double>(period - elapsed), 0.0005);
   const std::uint64_t thisRun = runNumber_;
   scheduler_.postAfter(remaining, [this, thisRun, waitBegan] {
     if (isCurrent(thisRun)) paceFrom(waitBegan);

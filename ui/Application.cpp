@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include "platform/Twips.h"
@@ -36,6 +37,10 @@ Application::Application()
       form2_(Form2::Bind(form2Window_, lookupIn(form2Window_))),
       runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_),
       commands_(module_, form1_, form2_, runLoop_, program_) {
+  // Docks and task switchers tie the windows to the installed launcher.
+  QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
+  QCoreApplication::setApplicationName(QStringLiteral(APP_ID));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" APP_ID ".svg")));
   form2Window_.setMinimumHeight(platform::ToWholePixels(kTrackWindowMinHeight));
   // Showing the picture leaves the keyboard with the control window.
   form2Window_.setAttribute(Qt::WA_ShowWithoutActivating);
@@ -65,8 +70,9 @@ void Application::connectHandlers() {
   }
   form1Window_.onResize([&c] { c.Form_Resize(); });
   // Closing the control window ends the program, as "Cancel" does; the
-  // track window only hides, and the next "Start" shows it again.
+  // track window hides, and "Start" or "Select" shows it again.
   form1Window_.onClose([&c] { c.CommandCancel_Click(); });
+  form2Window_.onClose([&c] { c.Form2_Close(); });
 }
 
 }  // namespace ui

@@ -24,6 +24,8 @@ class Commands {
   void CommandSimulation_Click();
   void LType_Click();
   void CommandCancel_Click();
+  // The track window's close box: the picture goes, and a run with it.
+  void Form2_Close();
 
   // Steering a run in progress.
   void CommandVinc_Click();

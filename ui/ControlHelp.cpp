@@ -28,7 +28,7 @@ constexpr std::array<ControlHelp, 12> kControlWindow = {{
     {"LTime", "", kLocalTime},
     {"TControl", "Length contraction", kContraction},
     {"LControl", "", kContraction},
-    {"LType", "Demonstration type", "Click to choose the next demonstration."},
+    {"LType", "Demonstration type", "Click to choose the next demonstration.", true},
     {"Text7", "Demonstrations", "The three demonstrations and their numbers."},
     {"Text5", "Message", "What to do next."},
     {"CommandSimulation", "", "Steps to the next demonstration: 1, 2, 3, 1, ..."},
@@ -55,9 +55,13 @@ std::span<const ControlHelp> TrackWindowHelp() {
 
 void ApplyHelp(FormWindow& window, std::span<const ControlHelp> help) {
   for (const ControlHelp& entry : help) {
-    QWidget* widget = window.control(entry.control).widget();
-    if (!entry.accessibleName.empty()) widget->setAccessibleName(ToQString(entry.accessibleName));
-    widget->setToolTip(ToQString(entry.tip));
+    platform::QtControl& control = window.control(entry.control);
+    if (entry.nameCarriesText) {
+      control.nameWithText(std::string(entry.accessibleName));
+    } else if (!entry.accessibleName.empty()) {
+      control.widget()->setAccessibleName(ToQString(entry.accessibleName));
+    }
+    control.widget()->setToolTip(ToQString(entry.tip));
   }
 }
 

@@ -13,6 +13,9 @@ struct ControlHelp {
   std::string_view control;
   std::string_view accessibleName;  // empty: keep the toolkit's
   std::string_view tip;
+  // The name is followed by the control's text, kept current: a label that
+  // shows a value has no other way onto the accessibility bus.
+  bool nameCarriesText = false;
 };
 
 std::span<const ControlHelp> ControlWindowHelp();

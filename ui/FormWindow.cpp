@@ -5,7 +5,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -33,6 +35,8 @@ QWidget* makeWidget(const StoredControl& stored, QWidget* parent) {
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(parent);
       if (stored.centred) box->setAlignment(Qt::AlignCenter);
+      // The program writes every box; the user may select and copy, not type.
+      box->setReadOnly(true);
       return box;
     }
     case ControlKind::MultiLineTextBox: {
@@ -44,6 +48,7 @@ QWidget* makeWidget(const StoredControl& stored, QWidget* parent) {
       box->setLineWrapMode(QPlainTextEdit::NoWrap);
       box->document()->setDocumentMargin(1);
       box->setTabChangesFocus(true);  // Tab moves on, so the keyboard never gets stuck
+      box->setReadOnly(true);
       return box;
     }
     case ControlKind::Label: {
@@ -95,6 +100,25 @@ platform::QtControl& FormWindow::control(std::string_view name) {
   auto found = controls_.find(name);
   if (found == controls_.end()) throw std::out_of_range("no control " + std::string(name));
   return *found->second;
+}
+
+bool FormWindow::focusNextPrevChild(bool next) {
+  std::vector<QWidget*> chain;
+  for (const auto& [name, control] : controls_) {
+    QWidget* widget = control->widget();
+    if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) != 0) chain.push_back(widget);
+  }
+  if (chain.empty()) return false;
+  std::sort(chain.begin(), chain.end(), [](const QWidget* a, const QWidget* b) {
+    return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+  });
+  const auto at = std::find(chain.begin(), chain.end(), focusWidget());
+  const auto count = static_cast<std::ptrdiff_t>(chain.size());
+  std::ptrdiff_t index = at == chain.end() ? (next ? -1 : 0) : at - chain.begin();
+  index = (index + (next ? 1 : -1) + count) % count;
+  chain[static_cast<std::size_t>(index)]->setFocus(next ? Qt::TabFocusReason
+                                                        : Qt::BacktabFocusReason);
+  return true;
 }
 
 void FormWindow::onClick(std::string_view name, std::function<void()> action) {

@@ -23,6 +23,11 @@ class FormWindow final : public platform::QtWindow {
   platform::QtControl& control(std::string_view name);
   void onClick(std::string_view name, std::function<void()> action);
 
+ protected:
+  // Tab follows the screen, left to right and top to bottom, wherever the
+  // handlers have moved the controls.
+  bool focusNextPrevChild(bool next) override;
+
  private:
   void addControl(const StoredControl& stored);
 

@@ -47,6 +47,8 @@ void Commands::startRunning() {
   show({&f.LControl, &f.CommandVinc, &f.CommandCancel}, true);
   m_.stopflag = 0;
   Form2& g = form2_;
+  // Closed while choosing: a run nobody can see would be no use.
+  if (!g.window.isVisible()) g.window.setVisible(true);
   show({&g.Text5, &g.Tlength_obs, &g.Tv_obs, &g.TLocalTime, &g.Llength_obs, &g.Lv_obs,
         &g.LLocalTime},
        true);
@@ -79,6 +81,13 @@ void Commands::CommandSimulation_Click() {
 }
 void Commands::LType_Click() {
   stepType();
+}
+
+// A run without its picture teaches nothing: closing the picture stops the
+// run as "Stop" would, and the control window is back at "Start".
+void Commands::Form2_Close() {
+  if (form1_.CommandStart.text() == "Stop") stopRunning();
+  form2_.window.setVisible(false);
 }
 
 void Commands::CommandCancel_Click() {

@@ -10,6 +10,9 @@ namespace engine {
 namespace {
 
 constexpr float kRowAboveBottom = 820;
+// Room left at each side of the long track: the widest marker (a ring of
+// 60 twips and its pen) and a window border.
+constexpr double kTrackMargin = 120;
 
 // Which sections of the lap a train of length L with its front at p covers.
 struct Sections {
@@ -140,11 +143,12 @@ TrainPieces piecesAt(const Sections& sections, double p, double sfront, double s
 
 }  // namespace
 
-void WideWindowLayout(RunContext& c, float widthFactor) {
+void WideWindowLayout(RunContext& c, double widthFactor) {
   RunState& run = c.run;
   TrackDisplayView& f2 = c.form2;
   platform::Window& window = f2.window;
-  window.setWidth(window.height() * widthFactor);
+  // Computed in double, stored in single, like every window geometry.
+  window.setWidth(static_cast<float>(window.height() * widthFactor));
   if (static_cast<float>(run.rowwidth) < window.width()) run.rowwidth = window.width();
   f2.Text5.setLeft((window.width() - f2.Text5.width()) / 2);
   f2.Llength_obs.setLeft(static_cast<float>((window.width() - run.rowwidth) / 2));
@@ -163,8 +167,23 @@ void WideWindowLayout(RunContext& c, float widthFactor) {
   }
 }
 
+// A tall window would make the track (four radii wide) wider than the
+// window (1.4 heights): the scale is held where the whole track and its
+// markers fit. At ordinary heights the window is wide enough already.
+void FitTrackToWindowWidth(RunContext& c) {
+  Module1& m = c.m;
+  RunState& run = c.run;
+  const double widest = (c.form2.window.width() / 2.0 - kTrackMargin) / (2 * m.rtrack);
+  if (m.fract <= widest) return;
+  m.fract = widest;
+  run.rscreen = m.rtrack * m.fract;
+  run.rhalf = m.rtrack * m.fract / 2;
+  run.rhalf50 = m.rtrack * m.fract / 2 + 50;
+}
+
 void LongTrackLayout(RunContext& c) {
-  WideWindowLayout(c, 1.4F);
+  WideWindowLayout(c, 1.4);
+  FitTrackToWindowWidth(c);
   c.run.x0dis = c.form2.window.width() / 2.0 - c.m.rtrack * c.m.fract;
   c.run.x1dis = c.run.x0dis + 2 * c.run.rscreen;
 }

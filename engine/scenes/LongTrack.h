@@ -7,7 +7,7 @@ namespace engine {
 // Widens the track window to factor times its height and spreads the title
 // and the readout row across it; the long track and the Terrell rotation
 // share it.
-void WideWindowLayout(RunContext& c, float widthFactor);
+void WideWindowLayout(RunContext& c, double widthFactor);
 
 void LongTrackLayout(RunContext& c);
 void LongTrackFrame(RunContext& c);

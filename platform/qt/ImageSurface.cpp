@@ -31,15 +31,19 @@ QColor ToQColor(Rgb colour) {
 
 ImageSurface::ImageSurface(ChangedArea changed) : changed_(std::move(changed)) {}
 
+// The image only grows, as the window's largest size so far: a window made
+// smaller and larger again keeps its picture. A new pixel ratio (a move to
+// another screen) scales the old picture into the new image.
 void ImageSurface::resize(QSize logicalSize, qreal devicePixelRatio) {
-  QSize deviceSize = (QSizeF(logicalSize) * devicePixelRatio).toSize();
-  if (image_.size() == deviceSize && image_.devicePixelRatio() == devicePixelRatio) return;
-  QImage grown(deviceSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  const QSize kept = image_.isNull() ? QSize() : image_.deviceIndependentSize().toSize();
+  const QSize logical = logicalSize.expandedTo(kept).expandedTo(QSize(1, 1));
+  if (logical == kept && image_.devicePixelRatio() == devicePixelRatio) return;
+  QImage grown((QSizeF(logical) * devicePixelRatio).toSize(), QImage::Format_RGB32);
   grown.setDevicePixelRatio(devicePixelRatio);
   grown.fill(ToQColor(back_));
-  if (!image_.isNull() && image_.devicePixelRatio() == devicePixelRatio) {
+  if (!image_.isNull()) {
     QPainter painter(&grown);
-    painter.drawImage(QPointF(0, 0), image_);
+    painter.drawImage(QRectF(QPointF(0, 0), image_.deviceIndependentSize()), image_);
   }
   image_ = grown;
 }

@@ -20,8 +20,8 @@ class ImageSurface final : public Surface {
 
   explicit ImageSurface(ChangedArea changed = {});
 
-  // Grows or shrinks the image to the window's client area, keeping what
-  // was drawn; new areas take the background colour.
+  // Grows the image to cover the window's client area at its pixel ratio,
+  // keeping what was drawn; new areas take the background colour.
   void resize(QSize logicalSize, qreal devicePixelRatio);
   const QImage& image() const { return image_; }
   Rgb backColor() const { return back_; }

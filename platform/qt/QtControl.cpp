@@ -1,6 +1,7 @@
 #include "platform/qt/QtControl.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,17 +18,51 @@ QtControl::QtControl(QWidget* widget, Kind kind, float left, float top, float wi
   place();
 }
 
+namespace {
+
+bool isPressKey(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// A label that takes the keyboard shows where it is with a plain frame.
+void showFocus(QWidget* widget, bool focused) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setFrameStyle(focused ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+  }
+}
+
+}  // namespace
+
 void QtControl::onClick(std::function<void()> action) {
   click_ = std::move(action);
   if (auto* button = qobject_cast<QAbstractButton*>(widget_)) {
     QObject::connect(button, &QAbstractButton::clicked, button, [this] { click_(); });
-    return;
+  } else {
+    widget_->setFocusPolicy(Qt::StrongFocus);
   }
   widget_->installEventFilter(this);
 }
 
 bool QtControl::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == widget_ && event->type() == QEvent::MouseButtonRelease) {
+  if (watched != widget_) return false;
+  auto* button = qobject_cast<QAbstractButton*>(widget_);
+  if (isPressKey(event)) {
+    // A button presses itself on Space; Return presses it too.
+    if (button == nullptr) {
+      click_();
+    } else if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space) {
+      button->animateClick();
+    } else {
+      return false;
+    }
+    return true;
+  }
+  if (button != nullptr) return false;
+  if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+    showFocus(widget_, event->type() == QEvent::FocusIn);
+  } else if (event->type() == QEvent::MouseButtonRelease) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::LeftButton &&
         widget_->rect().contains(mouse->position().toPoint())) {
@@ -35,6 +70,17 @@ bool QtControl::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return false;
+}
+
+void QtControl::nameWithText(std::string name) {
+  accessiblePrefix_ = std::move(name);
+  updateAccessibleName();
+}
+
+void QtControl::updateAccessibleName() {
+  if (accessiblePrefix_.empty()) return;
+  widget_->setAccessibleName(QString::fromStdString(accessiblePrefix_) + u' ' +
+                             QString::fromStdString(text()).trimmed());
 }
 
 std::string QtControl::text() const {
@@ -59,22 +105,23 @@ void QtControl::setText(const std::string& text) {
   switch (kind_) {
     case Kind::Button:
       static_cast<QAbstractButton*>(widget_.data())->setText(value);
-      return;
+      break;
     case Kind::TextBox:
       static_cast<QLineEdit*>(widget_.data())->setText(value);
-      return;
+      break;
     case Kind::MultiLineTextBox: {
       // Lines end in CR LF in the program's texts; the box shows plain lines.
       QString lines = value;
       lines.remove('\r');
       if (lines.endsWith('\n')) lines.chop(1);
       static_cast<QPlainTextEdit*>(widget_.data())->setPlainText(lines);
-      return;
+      break;
     }
     case Kind::Label:
       static_cast<QLabel*>(widget_.data())->setText(value);
-      return;
+      break;
   }
+  updateAccessibleName();
 }
 
 // Shown or hidden of its own, whether or not its window is on the screen.

@@ -22,8 +22,11 @@ class QtControl : public Control, private QObject {
   QWidget* widget() const { return widget_; }
   Kind kind() const { return kind_; }
 
-  // Runs the action on a click (or, for a button, its keyboard press).
+  // Runs the action on a click, or on Space or Return while the control
+  // has the keyboard; a clickable label joins the Tab chain.
   void onClick(std::function<void()> action);
+  // Screen readers hear the name followed by the control's current text.
+  void nameWithText(std::string name);
 
   std::string text() const override;
   void setText(const std::string& text) override;
@@ -40,11 +43,13 @@ class QtControl : public Control, private QObject {
  private:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void place();
+  void updateAccessibleName();
 
   QPointer<QWidget> widget_;
   Kind kind_;
   float left_, top_, width_, height_;
   std::function<void()> click_;
+  std::string accessiblePrefix_;
 };
 
 }  // namespace platform

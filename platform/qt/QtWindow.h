@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "platform/Control.h"
 #include "platform/qt/ImageSurface.h"
@@ -35,10 +37,29 @@ class QtWindow : public QWidget, public Window {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The outer rectangle the program asked for. A window manager frames a
+  // window only after it is shown, so what was asked before is asked again
+  // once the frame is known; later frames leave the user's own moves alone.
+  struct OuterRequest {
+    std::optional<int> left, top, width, height;  // pixels
+  };
+
   QSize frameExtra() const;
+  void applyOuterRequest();
+  void reapplyIfFrameChanged();
+  bool awaitingFrame() const;
+
+  OuterRequest asked_;
+  QMargins frameUsed_;
+  // The frame's arrival raises no event of its own: while a request waits
+  // for it, the window looks a few times a second, for a short while.
+  QTimer frameWatch_;
+  int frameLooksLeft_ = 0;
 
   ImageSurface surface_;
   std::function<void()> resizeHandler_;

@@ -198,3 +198,33 @@ TEST(SpeedCommands, TypedContractionTextCountsAsOnForTheFrameOnly) {
   rig.commands.TControl_Click();
   EXPECT_EQ(rig.f1("TControl").text(), "OFF");
 }
+
+TEST(RunCommands, ClosingThePictureWhileChoosingIsUndoneBySelect) {
+  Rig rig;
+  rig.commands.CommandStart_Click();
+  rig.commands.Form2_Close();
+  EXPECT_FALSE(rig.form2Window.isVisible());
+  EXPECT_EQ(rig.f1("CommandStart").text(), "Select");
+  rig.commands.CommandStart_Click();
+  EXPECT_TRUE(rig.form2Window.isVisible());
+  EXPECT_EQ(rig.runLoop.phase(), engine::RunLoop::Phase::Running);
+}
+
+TEST(RunCommands, ClosingThePictureDuringARunStopsTheRun) {
+  Rig rig;
+  rig.startRun(1);
+  rig.clickVinc(3);
+  rig.runFrames(5);
+  rig.commands.Form2_Close();
+  rig.runFor(1.0);
+  EXPECT_FALSE(rig.form2Window.isVisible());
+  EXPECT_EQ(rig.runLoop.phase(), engine::RunLoop::Phase::Idle);
+  EXPECT_EQ(rig.m.stopflag, 1);
+  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowLayout()),
+            (Names{"CommandStart", "CommandCancel"}));
+  EXPECT_EQ(rig.f1("CommandStart").text(), "Start");
+  // The cycle goes on as after a stop: Start shows the picture again.
+  rig.commands.CommandStart_Click();
+  EXPECT_TRUE(rig.form2Window.isVisible());
+  EXPECT_EQ(rig.f1("CommandStart").text(), "Select");
+}

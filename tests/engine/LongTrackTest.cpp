@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/Constants.h"
 #include "engine/scenes/LongTrack.h"
@@ -175,4 +176,82 @@ TEST(LongTrack, LayoutLetsAWideRowRunPastTheWindow) {
   EXPECT_EQ(rig.state().rowwidth, 4170);
   EXPECT_LT(rig.f2("Llength_obs").left(), 0);
   EXPECT_EQ(rig.f2("TLocalTime").left(), 4170 - 495 - 50);
+}
+
+namespace {
+
+// Every pixel a drawing call can touch, in twips: its shape and its pen.
+struct Extent {
+  float left, top, right, bottom;
+};
+
+Extent extentOf(const DrawCall& call) {
+  constexpr float kPen = 30;  // 2 pixels
+  switch (call.op) {
+    case DrawCall::Op::Line:
+      return {std::min(call.a, call.c) - kPen, std::min(call.b, call.d) - kPen,
+              std::max(call.a, call.c) + kPen, std::max(call.b, call.d) + kPen};
+    case DrawCall::Op::Arc: {
+      // Walks the arc counter-clockwise from its start to its end.
+      Extent e{call.a, call.b, call.a, call.b};
+      const float sweep =
+          call.end >= call.start ? call.end - call.start : call.end - call.start + 6.2831853F;
+      for (int i = 0; i <= 64; ++i) {
+        const float angle = call.start + sweep * static_cast<float>(i) / 64;
+        const float x = call.a + call.c * std::cos(angle);
+        const float y = call.b - call.c * std::sin(angle);
+        e = {std::min(e.left, x - kPen), std::min(e.top, y - kPen), std::max(e.right, x + kPen),
+             std::max(e.bottom, y + kPen)};
+      }
+      return e;
+    }
+    case DrawCall::Op::Circle:
+      return {call.a - call.c - kPen, call.b - call.c - kPen, call.a + call.c + kPen,
+              call.b + call.c + kPen};
+    default:
+      return {call.a, call.b, call.a, call.b};
+  }
+}
+
+}  // namespace
+
+TEST(LongTrack, TheWholeLapStaysInsideWindowsOfAnyHeight) {
+  for (float height : {3165.0F, 8000.0F, 12000.0F}) {
+    fakes::Rig rig;
+    rig.form2Window.setHeight(height);
+    rig.startRun(2);
+    rig.clickVinc(29);
+    rig.commands.TControl_Click();
+    // Round the lap and a little more, fast and contracted.
+    rig.runFrames(40);
+    const float width = rig.form2Window.width();
+    EXPECT_EQ(width, static_cast<float>(height * 1.4));
+    for (const DrawCall& call : rig.picture().calls) {
+      if (call.op == DrawCall::Op::Clear) continue;
+      const Extent e = extentOf(call);
+      ASSERT_GE(e.left, 0) << height;
+      ASSERT_GE(e.top, 0) << height;
+      ASSERT_LE(e.right, width) << height;
+      ASSERT_LE(e.bottom, height) << height;
+    }
+  }
+}
+
+TEST(LongTrack, AtTheStoredHeightTheScaleFollowsTheHeight) {
+  fakes::Rig rig;
+  rig.startRun(2);
+  EXPECT_EQ(rig.m.fract, (3165.0 - 1000) / 3000);
+  EXPECT_EQ(rig.state().rscreen, 1200 * rig.m.fract);
+}
+
+TEST(LongTrack, ATallWindowHoldsTheScaleWhereTheTrackFits) {
+  fakes::Rig rig;
+  rig.form2Window.setHeight(12000);
+  rig.startRun(2);
+  const double fract = (12000 * 1.4 / 2 - 120) / 2400;
+  EXPECT_DOUBLE_EQ(rig.m.fract, fract);
+  EXPECT_DOUBLE_EQ(rig.state().rscreen, 1200 * fract);
+  EXPECT_DOUBLE_EQ(rig.state().rhalf, 600 * fract);
+  EXPECT_DOUBLE_EQ(rig.state().rhalf50, 600 * fract + 50);
+  EXPECT_DOUBLE_EQ(rig.state().x0dis, 12000 * 1.4 / 2 - 1200 * fract);
 }

@@ -193,3 +193,24 @@ TEST(RunLoop, CancelEndsTheProgramWithoutAnotherFrame) {
   EXPECT_TRUE(rig.program.ended());
   EXPECT_EQ(rig.runLoop.framesDrawn(), 3);
 }
+
+// A classroom display may run for weeks: the clock's reading then has
+// coarse single-precision steps, but frames keep their period.
+TEST(RunLoop, PacingHoldsAfterTheClockHasRunForWeeks) {
+  for (double uptime : {86400.0, 1.0e7}) {
+    Rig rig;
+    rig.time.setNow(uptime);
+    rig.startRun(1);
+    std::vector<double> starts;
+    rig.runLoop.setFrameObserver([&] { starts.push_back(rig.time.now()); });
+    const auto wakeUpsBefore = rig.time.wakeUps();
+    rig.runFor(3.0);
+    ASSERT_GE(starts.size(), 29U) << uptime;
+    for (std::size_t i = 1; i < starts.size(); ++i) {
+      EXPECT_NEAR(starts[i] - starts[i - 1], 0.1, 2e-3) << uptime;
+    }
+    const double perFrame = static_cast<double>(rig.time.wakeUps() - wakeUpsBefore) /
+                            static_cast<double>(starts.size());
+    EXPECT_LE(perFrame, 4.0) << uptime;
+  }
+}

@@ -69,3 +69,19 @@ TEST(Terrell, EdgesAreScaledAcrossButNotUp) {
   EXPECT_EQ(calls[4].b, static_cast<float>(s.y0 - 1200));
   EXPECT_EQ(calls[4].a, static_cast<float>(s.x0dis - 1500));
 }
+
+// The width is computed in double and stored in single: computed in single
+// it is one step off at this height, and the restart positions carry it
+// into the seen ends near c.
+TEST(Terrell, WidthIsComputedInDoubleAndItsRestartsCarryIt) {
+  fakes::Rig rig;
+  rig.form2Window.setHeight(7731);
+  rig.startRun(3);
+  EXPECT_EQ(rig.form2Window.width(), 12369.5996F);
+  EXPECT_EQ(rig.form2Window.width(), static_cast<float>(7731 * 1.6));
+  rig.commands.TControl_Click();
+  rig.clickVinc(35);
+  rig.runFrames(49);
+  EXPECT_EQ(rig.f2("Tv_obs").text(), "7950.25");
+  EXPECT_EQ(rig.f2("Tlength_obs").text(), "49049");
+}

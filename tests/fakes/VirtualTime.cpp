@@ -9,6 +9,7 @@ void VirtualTime::runUntil(double seconds, const platform::Program& program) {
     if (next->first.first > now_) now_ = next->first.first;
     Callback callback = std::move(next->second);
     pending_.erase(next);
+    ++wakeUps_;
     callback();
   }
   if (!program.ended() && now_ < seconds) now_ = seconds;

@@ -26,6 +26,10 @@ class VirtualTime final : public platform::Clock, public platform::Scheduler {
   // Runs everything due up to the given time; stops early when the program ends.
   void runUntil(double seconds, const platform::Program& program);
   double now() const { return now_; }
+  // Sets the clock, as a program that has been running that long would read it.
+  void setNow(double seconds) { now_ = seconds; }
+  // Callbacks and actions run so far: wake-ups of the program.
+  std::uint64_t wakeUps() const { return wakeUps_; }
   bool idle() const { return pending_.empty(); }
 
  private:
@@ -35,6 +39,7 @@ class VirtualTime final : public platform::Clock, public platform::Scheduler {
 
   double now_ = 1000.0;
   std::uint64_t next_ = 0;
+  std::uint64_t wakeUps_ = 0;
   std::map<std::pair<double, std::uint64_t>, Callback> pending_;
 };
 

@@ -123,6 +123,39 @@ class SurfacePixelTest : public QObject {
     QCOMPARE(surface.image().pixel(50, 10), qRgb(0, 0, 0));
     QCOMPARE(surface.image().pixel(450, 350), platform::ToQColor(kBg).rgb());
   }
+
+  // A window made smaller and larger again, frozen or stopped, still shows
+  // its whole picture: nothing is cropped away for good.
+  void shrinkingAndGrowingAgainKeepsThePicture() {
+    ImageSurface surface = freshSurface();
+    drawShapes(surface, [](Rgb c) { return c; });
+    const QImage before = surface.image().copy();
+    surface.resize(QSize(120, 80), 1.0);
+    surface.resize(QSize(400, 300), 1.0);
+    QCOMPARE(surface.image(), before);
+    // The background still covers new ground beyond the largest size so far.
+    surface.resize(QSize(450, 300), 1.0);
+    QCOMPARE(surface.image().copy(0, 0, 400, 300), before);
+    QCOMPARE(surface.image().pixel(440, 10), platform::ToQColor(kBg).rgb());
+  }
+
+  // Moved to a screen of another pixel ratio: the same picture, scaled.
+  void aNewPixelRatioScalesThePicture() {
+    ImageSurface surface = freshSurface(1.0);
+    surface.DrawCircle(3000, 2000, 15, PaletteColor(12));
+    surface.DrawLine(150, 150, 1500, 150, PaletteColor(0));
+    surface.resize(QSize(400, 300), 2.0);
+    const QImage& image = surface.image();
+    QCOMPARE(image.size(), QSize(800, 600));
+    QCOMPARE(image.devicePixelRatio(), 2.0);
+    QCOMPARE(image.pixel(2 * 50, 2 * 10), qRgb(0, 0, 0));
+    QCOMPARE(image.pixel(2 * 200, 2 * 133), qRgb(255, 0, 0));
+    QCOMPARE(image.pixel(2 * 300, 2 * 250), platform::ToQColor(kBg).rgb());
+    // And back: the picture survives a return to the first screen.
+    surface.resize(QSize(400, 300), 1.0);
+    QCOMPARE(surface.image().size(), QSize(400, 300));
+    QCOMPARE(surface.image().pixel(50, 10), qRgb(0, 0, 0));
+  }
 };
 
 QTEST_MAIN(SurfacePixelTest)

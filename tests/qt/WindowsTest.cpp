@@ -126,7 +126,7 @@ class WindowsTest : public QObject {
     QVERIFY(form2.isVisible());
   }
 
-  void closingTheTrackWindowOnlyHidesIt() {
+  void closingTheTrackWindowHidesItUntilSelect() {
     ui::FormWindow& form1 = app->controlWindow();
     ui::FormWindow& form2 = app->trackWindow();
     click(form1, "CommandStart");
@@ -134,9 +134,26 @@ class WindowsTest : public QObject {
     form2.close();
     QVERIFY(!form2.isVisible());
     QVERIFY(!app->program().ended());
-    click(form1, "CommandStart");  // Select: runs on the hidden window
-    click(form1, "CommandStart");  // Stop
-    click(form1, "CommandStart");  // Start shows it again
+    click(form1, "CommandStart");  // Select shows the picture it runs on
+    QVERIFY(form2.isVisible());
+    QCOMPARE(app->runLoop().phase(), engine::RunLoop::Phase::Running);
+  }
+
+  void closingTheTrackWindowDuringARunStopsIt() {
+    ui::FormWindow& form1 = app->controlWindow();
+    ui::FormWindow& form2 = app->trackWindow();
+    click(form1, "CommandStart");
+    click(form1, "CommandStart");
+    click(form1, "CommandVinc");
+    QVERIFY(QTest::qWaitForWindowExposed(&form2));
+    form2.close();
+    QVERIFY(!form2.isVisible());
+    QCOMPARE(form1.control("CommandStart").text(), std::string("Start"));
+    QTRY_COMPARE_WITH_TIMEOUT(app->runLoop().phase(), engine::RunLoop::Phase::Idle, 1000);
+    const auto frames = app->runLoop().framesDrawn();
+    QTest::qWait(300);
+    QCOMPARE(app->runLoop().framesDrawn(), frames);
+    click(form1, "CommandStart");
     QVERIFY(form2.isVisible());
   }
 
@@ -149,23 +166,100 @@ class WindowsTest : public QObject {
   }
 
   void buttonsWorkFromTheKeyboard() {
-    ui::FormWindow& form1 = app->controlWindow();
-    form1.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form1));
+    ui::FormWindow& form1 = activeControlWindow();
     QWidget* start = widgetOf(form1, "CommandStart");
     start->setFocus();
     QTest::keyClick(start, Qt::Key_Space);
     QCOMPARE(form1.control("CommandStart").text(), std::string("Select"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), widgetOf(form1, "CommandCancel"));
-    // On through the boxes to "Simulation", last in the tab order.
     QWidget* simulation = widgetOf(form1, "CommandSimulation");
-    for (int tabs = 0; tabs < 10 && QApplication::focusWidget() != simulation; ++tabs) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    simulation->setFocus();
+    QTest::keyClick(simulation, Qt::Key_Return);
+    QTRY_COMPARE(form1.control("LType").text(), std::string(" 2"));
+  }
+
+  // Tab walks the screen left to right and top to bottom, in every state.
+  void tabFollowsTheScreen() {
+    ui::FormWindow& form1 = activeControlWindow();
+    click(form1, "CommandStart");
+    QCOMPARE(tabChain(form1), QStringList({"CommandStart", "CommandCancel", "Text5", "Text7",
+                                           "CommandSimulation", "LType"}));
+    click(form1, "CommandStart");
+    click(form1, "CommandVinc");
+    QCOMPARE(tabChain(form1), QStringList({"CommandStart", "CommandCancel", "Text5", "CommandVinc",
+                                           "Tv", "CommandFreeze", "CommandVdec", "Tcc",
+                                           "CommandVzero", "TControl", "TTime"}));
+    // Shift+Tab goes back the same way.
+    widgetOf(form1, "CommandStart")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), widgetOf(form1, "TTime"));
+  }
+
+  void contractionAndTypeSwitchFromTheKeyboard() {
+    ui::FormWindow& form1 = activeControlWindow();
+    click(form1, "CommandStart");
+    QWidget* type = widgetOf(form1, "LType");
+    type->setFocus();
+    QCOMPARE(QApplication::focusWidget(), type);
+    QTest::keyClick(type, Qt::Key_Space);
+    QTest::keyClick(type, Qt::Key_Return);
+    QCOMPARE(form1.control("LType").text(), std::string(" 3"));
+    click(form1, "CommandStart");
+    QWidget* contraction = widgetOf(form1, "TControl");
+    contraction->setFocus();
+    QTest::keyClick(contraction, Qt::Key_Space);
+    QCOMPARE(form1.control("TControl").text(), std::string("ON"));
+    QTest::keyClick(contraction, Qt::Key_Return);
+    QCOMPARE(form1.control("TControl").text(), std::string("OFF"));
+    QTest::keyClick(contraction, Qt::Key_Enter);
+    QCOMPARE(form1.control("TControl").text(), std::string("ON"));
+  }
+
+  // The boxes show what the program wrote: typing changes none of them.
+  void boxesThatTheProgramWritesAreReadOnly() {
+    ui::FormWindow& form1 = activeControlWindow();
+    click(form1, "CommandStart");
+    click(form1, "CommandStart");
+    click(form1, "CommandVinc");
+    ui::FormWindow& form2 = app->trackWindow();
+    const std::pair<ui::FormWindow*, const char*> boxes[] = {
+        {&form1, "Tv"},     {&form1, "Tcc"},       {&form1, "TTime"}, {&form1, "Text5"},
+        {&form1, "Text7"},  {&form1, "TControl"},  {&form2, "Text5"}, {&form2, "Tlength_obs"},
+        {&form2, "Tv_obs"}, {&form2, "TLocalTime"}};
+    for (const auto& [window, name] : boxes) {
+      const std::string before = window->control(name).text();
+      QWidget* box = widgetOf(*window, name);
+      QTest::keyClicks(box, QStringLiteral("10"));
+      QTest::keyClick(box, Qt::Key_Backspace);
+      QTest::keyClick(box, Qt::Key_Delete);
+      QCOMPARE(window->control(name).text(), before);
     }
-    QCOMPARE(QApplication::focusWidget(), simulation);
-    QTest::keyClick(simulation, Qt::Key_Space);
-    QCOMPARE(form1.control("LType").text(), std::string(" 2"));
+    QCOMPARE(form1.control("Text7").text(),
+             std::string("1 = Round Track\r\n2 = Horse Racing Track\r\n3 = Terrell rotation"));
+  }
+
+  void screenReadersHearTheTypeAndEveryReadout() {
+    ui::FormWindow& form1 = app->controlWindow();
+    click(form1, "CommandStart");
+    QCOMPARE(accessibleText(form1, "LType", QAccessible::Name),
+             QStringLiteral("Demonstration type 1"));
+    click(form1, "CommandSimulation");
+    QCOMPARE(accessibleText(form1, "LType", QAccessible::Name),
+             QStringLiteral("Demonstration type 2"));
+    click(form1, "CommandStart");
+    click(form1, "CommandVinc");
+    QTRY_VERIFY_WITH_TIMEOUT(app->simulation().nframes >= 6, 2000);
+    ui::FormWindow& form2 = app->trackWindow();
+    const std::pair<ui::FormWindow*, const char*> readouts[] = {
+        {&form1, "Tv"},          {&form1, "Tcc"},    {&form1, "TTime"},     {&form1, "TControl"},
+        {&form2, "Tlength_obs"}, {&form2, "Tv_obs"}, {&form2, "TLocalTime"}};
+    for (const auto& [window, name] : readouts) {
+      QCOMPARE(accessibleText(*window, name, QAccessible::Value),
+               QString::fromStdString(window->control(name).text()));
+    }
+    QCOMPARE(accessibleText(form1, "Tv", QAccessible::Value), QStringLiteral("1"));
+    QCOMPARE(accessibleText(form1, "Tv", QAccessible::Name), QStringLiteral("Speed v"));
   }
 
   void controlsHaveAccessibleNamesAndTips() {
@@ -201,6 +295,30 @@ class WindowsTest : public QObject {
   }
 
  private:
+  ui::FormWindow& activeControlWindow() {
+    ui::FormWindow& form1 = app->controlWindow();
+    form1.activateWindow();
+    [&] { QVERIFY(QTest::qWaitForWindowActive(&form1)); }();
+    return form1;
+  }
+
+  // The controls Tab visits, from "Start" once round.
+  static QStringList tabChain(ui::FormWindow& window) {
+    QWidget* first = widgetOf(window, "CommandStart");
+    first->setFocus();
+    QStringList chain{first->objectName()};
+    for (int tabs = 0; tabs < 30; ++tabs) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      if (QApplication::focusWidget() == first) break;
+      chain << QApplication::focusWidget()->objectName();
+    }
+    return chain;
+  }
+
+  static QString accessibleText(ui::FormWindow& window, const char* name, QAccessible::Text kind) {
+    return QAccessible::queryAccessibleInterface(widgetOf(window, name))->text(kind);
+  }
+
   std::unique_ptr<ui::Application> app;
 };
 

@@ -1,0 +1,123 @@
+#include <QApplication>
+#include <QIcon>
+#include <QProcess>
+#include <QWindow>
+#include <QtTest>
+#include <memory>
+
+#include "ui/Application.h"
+
+// The real program on an X display with a window manager that frames its
+// windows, as a user's desktop does.
+namespace {
+
+constexpr int kControlOuterHeight = 2520 / 15;  // pixels
+
+bool windowManagerRunning() {
+  QProcess xprop;
+  xprop.start(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"});
+  xprop.waitForFinished();
+  return xprop.readAllStandardOutput().contains("window id");
+}
+
+QString windowProperties(const QWidget& window) {
+  QProcess xprop;
+  xprop.start(QStringLiteral("xprop"),
+              {"-id", QString::number(window.winId()), "WM_CLASS", "_NET_WM_ICON"});
+  xprop.waitForFinished();
+  return QString::fromUtf8(xprop.readAllStandardOutput());
+}
+
+bool framed(const QWidget& window) {
+  return window.windowHandle() != nullptr && !window.windowHandle()->frameMargins().isNull();
+}
+
+QPoint centreOf(const QWidget* widget) {
+  return widget->rect().center();
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    windowManager.start(QStringLiteral("openbox"), {});
+    QVERIFY(windowManager.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(windowManagerRunning(), 10000);
+  }
+  void cleanupTestCase() {
+    windowManager.terminate();
+    windowManager.waitForFinished();
+  }
+  void init() {
+    ui::ApplyControlLook();
+    app = std::make_unique<ui::Application>();
+    QVERIFY(QTest::qWaitForWindowExposed(&app->controlWindow()));
+    QTRY_VERIFY_WITH_TIMEOUT(framed(app->controlWindow()), 5000);
+  }
+  void cleanup() { app.reset(); }
+
+  void controlWindowHasItsOuterHeight() {
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::abs(app->controlWindow().frameGeometry().height() - kControlOuterHeight) <= 1, 3000);
+    // The frame is real: the client area is lower than the outer height.
+    QVERIFY(app->controlWindow().geometry().height() < kControlOuterHeight - 1);
+  }
+
+  void trackWindowSitsDirectlyUnderWithItsTitleBarInSight() {
+    ui::FormWindow& form1 = app->controlWindow();
+    ui::FormWindow& form2 = app->trackWindow();
+    clickControl("CommandStart");
+    QVERIFY(QTest::qWaitForWindowExposed(&form2));
+    QTRY_VERIFY_WITH_TIMEOUT(framed(form2), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(isDirectlyUnder(form2, form1), 3000);
+    // A click in the control window raises it; the frames do not overlap, so
+    // the track window's title bar and close box stay in sight.
+    clickControl("CommandSimulation");
+    QTest::qWait(200);
+    QVERIFY(!form1.frameGeometry().intersects(form2.frameGeometry()));
+
+    // Each Start places it again, wherever the control window has gone.
+    clickControl("CommandStart");  // Select
+    clickControl("CommandStart");  // Stop
+    form1.move(form1.x() + 150, form1.y() + 60);
+    QTRY_COMPARE_WITH_TIMEOUT(form1.frameGeometry().topLeft(), QPoint(198, 108), 3000);
+    clickControl("CommandStart");
+    QTRY_VERIFY_WITH_TIMEOUT(isDirectlyUnder(form2, form1), 3000);
+  }
+
+  void windowsCarryTheIconAndTheDesktopId() {
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(APP_ID));
+    QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
+    clickControl("CommandStart");
+    QVERIFY(QTest::qWaitForWindowExposed(&app->trackWindow()));
+    for (QWidget* window : {static_cast<QWidget*>(&app->controlWindow()),
+                            static_cast<QWidget*>(&app->trackWindow())}) {
+      const QString properties = windowProperties(*window);
+      QVERIFY2(properties.contains(QStringLiteral(", \"" APP_ID "\"")), qPrintable(properties));
+      QVERIFY2(properties.contains(QStringLiteral("Icon (32 x 32)")), qPrintable(properties));
+    }
+  }
+
+ private:
+  void clickControl(const char* name) {
+    QWidget* widget = app->controlWindow().control(name).widget();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, centreOf(widget));
+  }
+
+  static bool isDirectlyUnder(const QWidget& lower, const QWidget& upper) {
+    const QRect below = lower.frameGeometry();
+    const QRect above = upper.frameGeometry();
+    return std::abs(below.top() - (above.top() + above.height())) <= 1 &&
+           std::abs(below.left() - above.left()) <= 1;
+  }
+
+  QProcess windowManager;
+  std::unique_ptr<ui::Application> app;
+};
+
+QTEST_MAIN(DesktopTest)
+#include "DesktopTest.moc"
