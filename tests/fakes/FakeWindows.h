@@ -56,16 +56,7 @@ class FakeControl final : public platform::Control {
         height_(stored.height) {}
 
   std::string text() const override { return text_; }
-  void setText(const std::string& text) override {
-    text_ = text;
-    typedByUser = false;
-  }
-  // Text the user typed into the box, as opposed to text the program wrote.
-  void type(const std::string& text) {
-    text_ = text;
-    typedByUser = true;
-  }
-  bool typedByUser = false;
+  void setText(const std::string& text) override { text_ = text; }
   bool isVisible() const override { return visible_; }
   void setVisible(bool visible) override { visible_ = visible; }
   void setBackColor(platform::Rgb colour) override { backColour = colour; }

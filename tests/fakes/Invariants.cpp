@@ -67,11 +67,14 @@ std::string checkRun(Rig& rig) {
 
 std::string CheckInvariants(Rig& rig) {
   if (!(rig.m.v >= -rig.m.cc && rig.m.v <= rig.m.cc)) return "speed beyond c";
+  if (rig.f1("CommandStart").text() == "Stop" && !rig.form2Window.isVisible()) {
+    return "a run without its picture";
+  }
   if (rig.runLoop.framesDrawn() > 0) {
     if (std::string fault = checkRun(rig); !fault.empty()) return fault;
   }
   auto readoutFault = [](FakeControl& box, const char* name) -> std::string {
-    if (!box.isVisible() || box.typedByUser || plainNumber(box.text())) return {};
+    if (!box.isVisible() || plainNumber(box.text())) return {};
     return std::string(name) + " shows " + box.text();
   };
   for (const char* name : {"Tv", "Tcc", "TTime"}) {

@@ -17,11 +17,6 @@ class Input {
   bool more() const { return at_ < size_; }
   std::uint8_t byte() { return more() ? data_[at_++] : 0; }
   unsigned word() { return byte() | static_cast<unsigned>(byte()) << 8U; }
-  std::string text() {
-    std::string typed;
-    for (int length = byte() % 12; length > 0; --length) typed.push_back(static_cast<char>(byte()));
-    return typed;
-  }
 
  private:
   const std::uint8_t* data_;
@@ -48,10 +43,6 @@ constexpr Clickable kClickables[] = {
     {"TControl", &ui::Commands::TControl_Click},
 };
 
-// Boxes a user can type into.
-constexpr const char* kControlBoxes[] = {"TControl", "Tv", "Tcc", "TTime", "Text5", "Text7"};
-constexpr const char* kTrackBoxes[] = {"Tlength_obs", "Tv_obs", "TLocalTime", "Text5"};
-
 // The track window cannot be made lower than this.
 constexpr float kLowestTrackWindow = 2400;
 
@@ -61,18 +52,16 @@ void click(fakes::Rig& rig, const Clickable& target) {
 }
 
 void act(fakes::Rig& rig, Input& in) {
-  switch (in.byte() % 6) {
+  switch (in.byte() % 5) {
     case 0:
     case 1:
       click(rig, kClickables[in.byte() % std::size(kClickables)]);
       return;
     case 2:
-      rig.f1(kControlBoxes[in.byte() % std::size(kControlBoxes)]).type(in.text());
+      // The track window's close box.
+      if (rig.form2Window.isVisible()) rig.commands.Form2_Close();
       return;
-    case 3:
-      rig.f2(kTrackBoxes[in.byte() % std::size(kTrackBoxes)]).type(in.text());
-      return;
-    case 4: {
+    case 3: {
       const float height = static_cast<float>(in.word()) * 2.0F;
       rig.form2Window.setHeight(height < kLowestTrackWindow ? kLowestTrackWindow : height);
       return;
