@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes its input as a sequence of user actions on both windows and drives
 // the real handlers and engine with them, on fake windows and simulated
 // time. Any broken invariant aborts with what went wrong.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays inputs through the fuzz target without libFuzzer, so the corpus
 // runs as an ordinary test with any compiler.
 #include <cstdint>

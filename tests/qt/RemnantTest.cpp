@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole runs on the real backing image: after laps at changing speeds and
 // contraction, every pixel that is not background must belong to the last
 // frame's shapes, or be white from the trail of the seen rear.

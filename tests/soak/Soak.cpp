@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs each demonstration for many frames with the speed and the contraction
 // switch changed at random every few frames, checking every frame. Prints
 // frames per second and the peak resident memory.

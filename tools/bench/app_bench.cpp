@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the real program on a display (run it under xvfb-run):
 //   app-bench startup            time from process start to the control window shown;
 //                                the launcher passes its clock in LAUNCHED_AT_NS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one frame costs, for each demonstration at v = 0, 15 and 30: the
 // common kinematics alone, and a whole frame (kinematics, the scene's
 // drawing on the real backing image, and the repaint of what changed).

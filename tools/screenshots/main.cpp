@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real windows through a scripted run of each demonstration and
 // saves what a user would see, for the README. Run it headless:
 //   QT_QPA_PLATFORM=offscreen relativity-screenshots docs/screenshots
