@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 // The program reads no command line: Qt is handed the program name only.
 int main(int /*argc*/, char* argv[]) {

@@ -18,6 +18,10 @@ struct ControlPanelView {
   platform::Control& LType;
 };
 
+// How far above the track window's bottom edge the scene layouts put the
+// readout row, in twips.
+inline constexpr float kRowAboveBottom = 820;
+
 // What the simulation reads and writes on the track window.
 struct TrackDisplayView {
   platform::Window& window;

@@ -29,6 +29,11 @@ struct WindowLayout {
   std::span<const StoredControl> controls;  // in tab order
 };
 
+// The track window cannot be made lower than this, in twips: it keeps the
+// drawing scale (height - 1000) / 3000 positive, and the far Terrell edge
+// (1680 twips above an observer at mid-height + 500) inside.
+inline constexpr float kTrackWindowMinHeight = 2400;
+
 // The control window and the track window as stored.
 const WindowLayout& ControlWindowLayout();
 const WindowLayout& TrackWindowLayout();

@@ -4,10 +4,6 @@
 
 namespace ui {
 
-Commands::Commands(engine::Module1& m, Form1& form1, Form2& form2, engine::RunLoop& runLoop,
-                   platform::Program& program)
-    : m_(m), form1_(form1), form2_(form2), runLoop_(runLoop), program_(program) {}
-
 void Commands::Form1_Load() {
   Form1& f = form1_;
   m_.bgcolor = platform::RGB(192, 192, 192);

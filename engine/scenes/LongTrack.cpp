@@ -10,7 +10,6 @@
 namespace engine {
 namespace {
 
-constexpr float kRowAboveBottom = 820;
 // Room left at each side of the long track: the widest marker (a ring of
 // 60 twips and its pen) and a window border.
 constexpr double kTrackMargin = 120;

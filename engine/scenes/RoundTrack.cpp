@@ -9,7 +9,6 @@ namespace engine {
 namespace {
 
 constexpr double kReadoutGaps = 100;  // two gaps of 50 twips in the readout row
-constexpr float kRowAboveBottom = 820;
 // A front this close to a full turn leaves no second piece worth drawing.
 constexpr double kFullTurnCut = 6.273185307178;
 

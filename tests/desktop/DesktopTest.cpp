@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 // The real program on an X display with a window manager that frames its
 // windows, as a user's desktop does.

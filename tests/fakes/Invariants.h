@@ -34,9 +34,9 @@ class CheckingSurface final : public platform::Surface {
 };
 
 // What must hold after every frame and every handler, whatever the user
-// did: the speed within [-c, c], no run without its picture, the train on its lap, every seen end on
-// its track or line, every readout a plain finite number. Empty when all
-// hold, else the first fault found.
+// did: the speed within [-c, c], no run without its picture, the train on its lap, every seen end
+// on its track or line, every readout a plain finite number. Empty when all hold, else the first
+// fault found.
 std::string CheckInvariants(Rig& rig);
 
 }  // namespace fakes

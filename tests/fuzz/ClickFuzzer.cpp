@@ -44,9 +44,6 @@ constexpr Clickable kClickables[] = {
     {"TControl", &ui::Commands::TControl_Click},
 };
 
-// The track window cannot be made lower than this.
-constexpr float kLowestTrackWindow = 2400;
-
 void click(fakes::Rig& rig, const Clickable& target) {
   // Only what is shown can be clicked.
   if (rig.f1(target.control).isVisible()) (rig.commands.*target.handler)();
@@ -64,7 +61,8 @@ void act(fakes::Rig& rig, Input& in) {
       return;
     case 3: {
       const float height = static_cast<float>(in.word()) * 2.0F;
-      rig.form2Window.setHeight(height < kLowestTrackWindow ? kLowestTrackWindow : height);
+      rig.form2Window.setHeight(height < ui::kTrackWindowMinHeight ? ui::kTrackWindowMinHeight
+                                                                   : height);
       return;
     }
     default:

@@ -9,7 +9,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 namespace {
 
@@ -288,8 +288,8 @@ class WindowsTest : public QObject {
 
   void trackWindowKeepsAPositiveScale() {
     ui::FormWindow& form2 = app->trackWindow();
-    form2.setHeight(300);
-    QVERIFY(form2.height() >= 2400);
+    form2.window().setHeight(300);
+    QVERIFY(form2.window().height() >= 2400);
     click(app->controlWindow(), "CommandStart");
     click(app->controlWindow(), "CommandStart");
     QVERIFY(app->simulation().fract > 0);

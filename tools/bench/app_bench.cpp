@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 namespace {
 

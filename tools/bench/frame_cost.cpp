@@ -8,7 +8,8 @@
 #include <QApplication>
 
 #include "engine/Kinematics.h"
-#include "platform/qt/QtWindow.h"
+#include "platform/Twips.h"
+#include "platform/qt/WindowWidget.h"
 #include "tests/fakes/SceneProbe.h"
 
 namespace {
@@ -30,10 +31,11 @@ void Kinematics(benchmark::State& state) {
 void WholeFrame(benchmark::State& state) {
   fakes::Rig rig;
   rig.startRun(static_cast<int>(state.range(0)));
-  platform::QtWindow window(rig.form2Window.width(), rig.form2Window.height());
+  platform::WindowWidget window(QSize(platform::ToWholePixels(rig.form2Window.width()),
+                                      platform::ToWholePixels(rig.form2Window.height())));
   window.show();
   QApplication::processEvents();
-  rig.form2Window.drawOn(window.surface());
+  rig.form2Window.drawOn(window.imageSurface());
   atSpeed(rig, static_cast<double>(state.range(1)));
   for (auto _ : state) {
     rig.runFrames(rig.runLoop.framesDrawn() + 1);

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 namespace {
 
@@ -109,7 +109,7 @@ int main(int argc, char* argv[]) {
   QDir().mkpath(into.path());
   ui::ApplyControlLook();
   ui::Application app;
-  app.trackWindow().setHeight(6000);  // a larger picture than the stored window's
+  app.trackWindow().window().setHeight(6000);  // a larger picture than the stored window's
   const Scene scenes[] = {
       {"round-track.png", 1, 15, true, 40},
       {"round-track-slow.png", 1, 5, false, 30},

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/ControlHelp.h"
+#include "ui/qt/ControlHelp.h"
 
 #include <array>
 
-#include "ui/FormWindow.h"
+#include "ui/qt/FormWindow.h"
 
 namespace ui {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 #include <QApplication>
 #include <QFont>
@@ -7,14 +7,11 @@
 #include <QStyleFactory>
 
 #include "platform/Twips.h"
-#include "ui/ControlHelp.h"
+#include "ui/qt/ControlHelp.h"
 
 namespace ui {
 namespace {
 
-// Keeps the drawing scale (height - 1000) / 3000 positive, and the far
-// Terrell edge (1680 twips above an observer at mid-height + 500) inside.
-constexpr float kTrackWindowMinHeight = 2400;
 constexpr int kControlWindowMargin = 48;  // pixels from the screen's corner
 constexpr int kControlFontPixels = 10;
 
@@ -34,8 +31,8 @@ void ApplyControlLook() {
 Application::Application()
     : form2Window_(TrackWindowLayout()),
       form1Window_(ControlWindowLayout()),
-      form1_(Form1::Bind(form1Window_, lookupIn(form1Window_))),
-      form2_(Form2::Bind(form2Window_, lookupIn(form2Window_))),
+      form1_(Form1::Bind(form1Window_.window(), lookupIn(form1Window_))),
+      form2_(Form2::Bind(form2Window_.window(), lookupIn(form2Window_))),
       runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_),
       commands_(module_, form1_, form2_, runLoop_, program_) {
   // Docks and task switchers tie the windows to the installed launcher.

@@ -8,6 +8,7 @@
 
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtWindow.h"
+#include "platform/qt/WindowWidget.h"
 #include "ui/FormLayout.h"
 
 namespace ui {
@@ -17,9 +18,12 @@ inline QString ToQString(std::string_view text) {
 }
 
 // A window with the controls of its stored layout, in tab order.
-class FormWindow final : public platform::QtWindow {
+class FormWindow final : public platform::WindowWidget {
  public:
   explicit FormWindow(const WindowLayout& stored);
+
+  // The window as the handlers and the engine see it, in twips.
+  platform::Window& window() { return window_; }
 
   platform::QtControl& control(std::string_view name);
   void onClick(std::string_view name, std::function<void()> action);
@@ -33,6 +37,7 @@ class FormWindow final : public platform::QtWindow {
   void addControl(const StoredControl& stored);
 
   std::map<std::string, std::unique_ptr<platform::QtControl>, std::less<>> controls_;
+  platform::QtWindow window_{*this};
 };
 
 }  // namespace ui

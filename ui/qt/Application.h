@@ -6,8 +6,8 @@
 #include "platform/SteadyClock.h"
 #include "platform/qt/QtServices.h"
 #include "ui/Commands.h"
-#include "ui/FormWindow.h"
 #include "ui/Forms.h"
+#include "ui/qt/FormWindow.h"
 
 namespace ui {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/FormWindow.h"
+#include "ui/qt/FormWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <stdexcept>
 #include <vector>
+
+#include "platform/Twips.h"
 
 namespace ui {
 namespace {
@@ -76,7 +78,8 @@ void applyColours(const StoredControl& stored, platform::QtControl& control) {
 }  // namespace
 
 FormWindow::FormWindow(const WindowLayout& stored)
-    : QtWindow(stored.clientWidth, stored.clientHeight) {
+    : WindowWidget(QSize(platform::ToWholePixels(stored.clientWidth),
+                         platform::ToWholePixels(stored.clientHeight))) {
   setWindowTitle(ToQString(stored.caption));
   for (const StoredControl& control : stored.controls) addControl(control);
   // Labels lie under the other controls where they overlap ("Local Time"
