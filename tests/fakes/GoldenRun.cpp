@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/fakes/GoldenRun.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+
+#include "tests/fakes/Rig.h"
+
+namespace fakes {
+namespace {
+
+using Action = std::function<void(Rig&)>;
+
+void times(Rig& rig, void (ui::Commands::*click)(), int count) {
+  for (int i = 0; i < count; ++i) (rig.commands.*click)();
+}
+
+// After which frame each action comes, as a user's clicks would.
+std::multimap<int, Action> script() {
+  using C = ui::Commands;
+  return {
+      {5, [](Rig& r) { times(r, &C::CommandVinc_Click, 10); }},
+      {60, [](Rig& r) { r.commands.TControl_Click(); }},
+      {90, [](Rig& r) { times(r, &C::CommandVinc_Click, 22); }},
+      {160, [](Rig& r) { times(r, &C::CommandVdec_Click, 6); }},
+      {200, [](Rig& r) { r.commands.CommandVzero_Click(); }},
+      {240, [](Rig& r) { times(r, &C::CommandVinc_Click, 27); }},
+      {300, [](Rig& r) { r.commands.TControl_Click(); }},
+      {330, [](Rig& r) { times(r, &C::CommandVdec_Click, 45); }},
+      {400, [](Rig& r) { times(r, &C::CommandVinc_Click, 18); }},
+      {440,
+       [](Rig& r) {
+         r.commands.CommandFreeze_Click();
+         r.runFor(1.0);
+         r.commands.CommandFreeze_Click();
+       }},
+      {460, [](Rig& r) { r.commands.TControl_Click(); }},
+  };
+}
+
+void appendNumber(std::string& out, float value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  out.append(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::vector<FrameRecord> RunGoldenScript(int simtype) {
+  Rig rig;
+  std::vector<FrameRecord> frames;
+  std::size_t callsSeen = 0;
+  rig.runLoop.setFrameObserver([&] {
+    const auto& calls = rig.picture().calls;
+    FrameRecord frame;
+    frame.calls.assign(calls.begin() + static_cast<std::ptrdiff_t>(callsSeen), calls.end());
+    callsSeen = calls.size();
+    for (auto* box : {&rig.f1("Tv"), &rig.f1("Tcc"), &rig.f1("TTime"), &rig.f2("Tlength_obs"),
+                      &rig.f2("Tv_obs"), &rig.f2("TLocalTime")}) {
+      frame.readouts.push_back(box->text());
+    }
+    frames.push_back(std::move(frame));
+  });
+  rig.startRun(simtype);
+  const auto actions = script();
+  for (int drawn = 1; drawn < kGoldenFrames; ++drawn) {
+    auto [first, last] = actions.equal_range(drawn);
+    for (auto it = first; it != last; ++it) it->second(rig);
+    rig.runFrames(drawn + 1);
+  }
+  return frames;
+}
+
+std::string FrameText(const FrameRecord& frame) {
+  static constexpr const char* kOps[] = {"clear", "circle", "arc", "line", "point"};
+  std::string text;
+  for (const DrawCall& call : frame.calls) {
+    text += kOps[static_cast<int>(call.op)];
+    for (float value : {call.a, call.b, call.c, call.d, call.start, call.end}) {
+      text += ' ';
+      appendNumber(text, value);
+    }
+    text += ' ' + std::to_string(call.colour) + '\n';
+  }
+  text += "readouts";
+  for (const std::string& readout : frame.readouts) text += ' ' + readout;
+  text += '\n';
+  return text;
+}
+
+std::uint64_t Fnv1a(std::string_view text) {
+  std::uint64_t hash = 14695981039346656037ULL;
+  for (unsigned char c : text) {
+    hash ^= c;
+    hash *= 1099511628211ULL;
+  }
+  return hash;
+}
+
+}  // namespace fakes

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/fakes/FakeWindows.h"
+
+namespace fakes {
+
+// What one frame showed: every drawing call, then every readout's text.
+struct FrameRecord {
+  std::vector<DrawCall> calls;
+  std::vector<std::string> readouts;
+};
+
+inline constexpr int kGoldenFrames = 500;
+
+// A scripted run of one demonstration: speed up and down, contraction
+// switched both ways, v = 0, a negative speed, a freeze, and laps or
+// restarts. The same script on any build gives the same frames.
+std::vector<FrameRecord> RunGoldenScript(int simtype);
+
+// A frame as text, one line per call and one for the readouts; numbers as
+// the shortest decimal that reads back to the same single-precision value.
+std::string FrameText(const FrameRecord& frame);
+
+std::uint64_t Fnv1a(std::string_view text);
+
+}  // namespace fakes
