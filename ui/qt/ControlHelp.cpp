@@ -11,14 +11,15 @@ namespace {
 constexpr std::string_view kSpeed = "The train's speed v, in track units per time unit.";
 constexpr std::string_view kLight = "The speed of light in this demonstration, c = 30.";
 constexpr std::string_view kLocalTime =
-    "The observer's clock: frames in which the train moves, counted in fives.";
+    "Frames in which the train moves forward, counted in fives: half-seconds at ten a second.";
 constexpr std::string_view kContraction = "Click to switch length contraction on or off.";
 constexpr std::string_view kLength =
-    "The length of the train as the observer sees it, along the track; at rest it is 1000.";
+    "The length of the train (the near edge) as the observer sees it, along the track; at rest "
+    "1000.";
 constexpr std::string_view kSeenSpeed =
     "How fast the observer sees the front of the train move along the track.";
 constexpr std::string_view kProperTime =
-    "The train's own clock, which runs slow by the square root of 1 - v\u00b2/c\u00b2.";
+    "The train's own time over the same frames: each adds the square root of 1 - v\u00b2/c\u00b2.";
 
 constexpr std::array<ControlHelp, 12> kControlWindow = {{
     {"Tv", "Speed v", kSpeed},
