@@ -139,13 +139,14 @@ void RunLoop::endOfFrame() {
 // reading, is rounded: after days the reading's single-precision steps
 // would outgrow the period itself.
 void RunLoop::paceFrom(double waitBegan) {
-  const auto elapsed = static_cast<float>(clock_.SecondsTimer() - waitBegan);
-  const auto period = static_cast<float>(kFramePeriod);
-  if (elapsed > period) {
+  const double elapsed = clock_.SecondsTimer() - waitBegan;
+  if (static_cast<float>(elapsed) > static_cast<float>(kFramePeriod)) {
     runFrame();
     return;
   }
-  const double remaining = std::fmax(static_cast<double>(period - elapsed), 0.0005);
+  // The sleep is reckoned in double: the single-precision period is a shade
+  // over 0.1 s, enough to cost a whole millisecond once rounded up.
+  const double remaining = std::fmax(kFramePeriod - elapsed, 0.0005);
   const std::uint64_t thisRun = runNumber_;
   scheduler_.postAfter(remaining, [this, thisRun, waitBegan] {
     if (isCurrent(thisRun)) paceFrom(waitBegan);

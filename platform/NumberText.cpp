@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
 
 namespace platform {
 namespace {
@@ -57,6 +61,21 @@ std::size_t numberPrefixLength(const std::string& s) {
   return i;
 }
 
+// The C locale, whatever the user's: a point, never a comma, on every build.
+locale_t CLocale() {
+  static const locale_t kCLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+  return kCLocale;
+}
+
+// printf's exact decimal conversion, in the C locale for this thread.
+std::string printed(const char* format, int precision, double number) {
+  const locale_t previous = uselocale(CLocale());
+  std::array<char, 400> buffer{};
+  const int length = std::snprintf(buffer.data(), buffer.size(), format, precision, number);
+  uselocale(previous);
+  return std::string(buffer.data(), static_cast<std::size_t>(std::max(length, 0)));
+}
+
 }  // namespace
 
 double ParseNumber(std::string_view text) {
@@ -67,32 +86,27 @@ double ParseNumber(std::string_view text) {
   for (char& c : number) {
     if (c == 'd' || c == 'D') c = 'e';
   }
-  // from_chars takes no leading '+'.
-  std::size_t begin = number[0] == '+' ? 1 : 0;
-  double value = 0.0;
-  auto [end, error] = std::from_chars(number.data() + begin, number.data() + number.size(), value);
-  if (error != std::errc() || !std::isfinite(value)) return 0.0;
+  // The prefix is plain decimal, so the C library reads it exactly, in the
+  // C locale whatever the user's; the same on the desktop and in a browser.
+  errno = 0;
+  const double value = strtod_l(number.c_str(), nullptr, CLocale());
+  if (errno == ERANGE || !std::isfinite(value)) return 0.0;
   return value;
 }
 
 std::string PlainNumberText(double number) {
   if (!std::isfinite(number)) return "0";
   if (number == 0.0) return "0";
-  std::array<char, 400> buffer{};
-  char* first = buffer.data();
-  char* last = buffer.data() + buffer.size();
-  double magnitude = std::fabs(number);
-  std::to_chars_result result{};
+  const double magnitude = std::fabs(number);
+  std::string text;
   if (magnitude >= 1e-4 && magnitude < 1e15) {
-    result = std::to_chars(first, last, number, std::chars_format::general, 15);
+    text = printed("%.*g", 15, number);
   } else {
     // Outside general format's plain range: round to 15 significant digits,
     // then write in fixed form without trailing zeros.
-    int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-    int decimals = exponent >= 14 ? 0 : 14 - exponent;
-    result = std::to_chars(first, last, number, std::chars_format::fixed, decimals);
+    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    text = printed("%.*f", exponent >= 14 ? 0 : 14 - exponent, number);
   }
-  std::string text(first, result.ptr);
   if (text.find('.') != std::string::npos) {
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/fakes/GoldenRun.h"
 
-#include <charconv>
+#include <cstdio>
 #include <functional>
 #include <map>
 
@@ -39,10 +39,11 @@ std::multimap<int, Action> script() {
   };
 }
 
+// Nine significant digits tell every single-precision value apart.
 void appendNumber(std::string& out, float value) {
   char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, result.ptr);
+  const int length = std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
+  out.append(buffer, static_cast<std::size_t>(length));
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ inline constexpr int kGoldenFrames = 500;
 // restarts. The same script on any build gives the same frames.
 std::vector<FrameRecord> RunGoldenScript(int simtype);
 
-// A frame as text, one line per call and one for the readouts; numbers as
-// the shortest decimal that reads back to the same single-precision value.
+// A frame as text, one line per call and one for the readouts; numbers with
+// nine significant digits, enough to read back every single-precision value.
 std::string FrameText(const FrameRecord& frame);
 
 std::uint64_t Fnv1a(std::string_view text);

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/qt/ControlHelp.h"
+#include "ui/ControlHelp.h"
 
 #include <array>
 
-#include "ui/qt/FormWindow.h"
 
 namespace ui {
 namespace {
@@ -53,18 +52,6 @@ std::span<const ControlHelp> ControlWindowHelp() {
 }
 std::span<const ControlHelp> TrackWindowHelp() {
   return kTrackWindow;
-}
-
-void ApplyHelp(FormWindow& window, std::span<const ControlHelp> help) {
-  for (const ControlHelp& entry : help) {
-    platform::QtControl& control = window.control(entry.control);
-    if (entry.nameCarriesText) {
-      control.nameWithText(std::string(entry.accessibleName));
-    } else if (!entry.accessibleName.empty()) {
-      control.widget()->setAccessibleName(ToQString(entry.accessibleName));
-    }
-    control.widget()->setToolTip(ToQString(entry.tip));
-  }
 }
 
 }  // namespace ui

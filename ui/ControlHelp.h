@@ -6,8 +6,6 @@
 
 namespace ui {
 
-class FormWindow;
-
 // What a screen reader calls a control and the one sentence its tooltip
 // says. Buttons need no entry: their accessible name is their caption.
 struct ControlHelp {
@@ -21,7 +19,5 @@ struct ControlHelp {
 
 std::span<const ControlHelp> ControlWindowHelp();
 std::span<const ControlHelp> TrackWindowHelp();
-
-void ApplyHelp(FormWindow& window, std::span<const ControlHelp> help);
 
 }  // namespace ui

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/web/PixelSurface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int kSixteenthsPerTurn = 360 * 16;
+constexpr double kPi = 3.14159265358979323846;
+
+double toPixels(float twips) {
+  return static_cast<double>(twips) / kTwipsPerPixel;
+}
+
+std::uint32_t opaque(Rgb colour) {
+  return colour | 0xFF000000U;  // RGBA bytes in memory: R, G, B, then alpha
+}
+
+// Arc angles in sixteenths of a degree, as the desktop surface takes them,
+// so both decide alike which arcs are empty.
+int toSixteenths(double radians) {
+  return static_cast<int>(std::lround(radians * 180.0 / kPi * 16.0));
+}
+
+double distanceToSegment(double px, double py, double x1, double y1, double x2, double y2) {
+  const double dx = x2 - x1;
+  const double dy = y2 - y1;
+  const double length2 = dx * dx + dy * dy;
+  double t = length2 > 0 ? ((px - x1) * dx + (py - y1) * dy) / length2 : 0.0;
+  t = std::clamp(t, 0.0, 1.0);
+  return std::hypot(px - (x1 + t * dx), py - (y1 + t * dy));
+}
+
+}  // namespace
+
+PixelSurface::PixelSurface(ChangedArea changed) : changed_(std::move(changed)) {}
+
+void PixelSurface::resize(int width, int height) {
+  const int grownWidth = std::max({width, width_, 1});
+  const int grownHeight = std::max({height, height_, 1});
+  if (grownWidth == width_ && grownHeight == height_) return;
+  std::vector<std::uint32_t> grown(static_cast<std::size_t>(grownWidth) * grownHeight,
+                                   opaque(back_));
+  for (int y = 0; y < height_; ++y) {
+    std::copy_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_, width_,
+                grown.begin() + static_cast<std::ptrdiff_t>(y) * grownWidth);
+  }
+  pixels_ = std::move(grown);
+  width_ = grownWidth;
+  height_ = grownHeight;
+  if (changed_) changed_({0, 0, width_, height_});
+}
+
+Rgb PixelSurface::pixel(int x, int y) const {
+  return pixels_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFU;
+}
+
+// A new background colour repaints the whole surface in it, as a window's
+// background does; the same colour again leaves the picture alone.
+void PixelSurface::setBackColor(Rgb colour) {
+  if (colour == back_) return;
+  back_ = colour;
+  ClearSurface();
+}
+
+void PixelSurface::ClearSurface() {
+  std::fill(pixels_.begin(), pixels_.end(), opaque(back_));
+  if (changed_) changed_({0, 0, width_, height_});
+}
+
+template <typename Covers>
+void PixelSurface::fill(double left, double top, double right, double bottom, Rgb colour,
+                        Covers covers) {
+  const int x0 = std::max(0, static_cast<int>(std::floor(left)));
+  const int y0 = std::max(0, static_cast<int>(std::floor(top)));
+  const int x1 = std::min(width_ - 1, static_cast<int>(std::ceil(right)));
+  const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(bottom)));
+  if (x0 > x1 || y0 > y1) return;
+  const std::uint32_t value = opaque(colour);
+  for (int y = y0; y <= y1; ++y) {
+    std::uint32_t* row = pixels_.data() + static_cast<std::ptrdiff_t>(y) * width_;
+    for (int x = x0; x <= x1; ++x) {
+      if (covers(x + 0.5, y + 0.5)) row[x] = value;
+    }
+  }
+  if (changed_) changed_({x0, y0, x1 - x0 + 1, y1 - y0 + 1});
+}
+
+// Squared distances decide, so a pixel on the edge goes the same way however
+// often the shape is drawn, and no square root is spent on pixels far off.
+void PixelSurface::disk(double cx, double cy, double radius, Rgb colour) {
+  const double reach = radius * radius;
+  fill(cx - radius, cy - radius, cx + radius, cy + radius, colour, [&](double px, double py) {
+    return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= reach;
+  });
+}
+
+void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
+  const double cx = toPixels(x);
+  const double cy = toPixels(y);
+  const double r = std::fabs(toPixels(radius));
+  const double half = penWidth_ / 2.0;
+  // A circle no wider than its pen is all pen: the disk the pen covers, so a
+  // ring of the next size up erases it completely.
+  if (r <= penWidth_) {
+    disk(cx, cy, r + half, colour);
+    return;
+  }
+  const double inner = r - half;
+  const double outer = (r + half) * (r + half);
+  fill(cx - r - half, cy - r - half, cx + r + half, cy + r + half, colour,
+       [&](double px, double py) {
+         const double d2 = (px - cx) * (px - cx) + (py - cy) * (py - cy);
+         return d2 <= outer && d2 >= inner * inner;
+       });
+}
+
+void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) {
+  const int from = toSixteenths(start);
+  int to = toSixteenths(end);
+  if (end < start) to += kSixteenthsPerTurn;
+  // Equal angles draw nothing, as on the desktop.
+  if (to == from) return;
+  const int sweep = to - from;
+  const double cx = toPixels(x);
+  const double cy = toPixels(y);
+  const double r = std::fabs(toPixels(radius));
+  const double half = penWidth_ / 2.0;
+  const double inner = r - half;
+  const double outer = (r + half) * (r + half);
+  fill(cx - r - half, cy - r - half, cx + r + half, cy + r + half, colour,
+       [&](double px, double py) {
+         const double d2 = (px - cx) * (px - cx) + (py - cy) * (py - cy);
+         if (d2 > outer || d2 < inner * inner) return false;
+         if (sweep >= kSixteenthsPerTurn) return true;
+         // Counter-clockwise on the screen, whose y grows downwards.
+         double angle = std::atan2(cy - py, px - cx);
+         if (angle < 0) angle += 2 * kPi;
+         int along = (toSixteenths(angle) - from) % kSixteenthsPerTurn;
+         if (along < 0) along += kSixteenthsPerTurn;
+         return along <= sweep;
+       });
+}
+
+void PixelSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb colour) {
+  const double ax = toPixels(x1), ay = toPixels(y1);
+  const double bx = toPixels(x2), by = toPixels(y2);
+  const double half = penWidth_ / 2.0;
+  fill(std::min(ax, bx) - half, std::min(ay, by) - half, std::max(ax, bx) + half,
+       std::max(ay, by) + half, colour,
+       [&](double px, double py) { return distanceToSegment(px, py, ax, ay, bx, by) <= half; });
+}
+
+void PixelSurface::DrawPoint(float x, float y, Rgb colour) {
+  disk(toPixels(x), toPixels(y), penWidth_ / 2.0, colour);
+}
+
+}  // namespace platform

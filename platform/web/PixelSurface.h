@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "platform/Surface.h"
+
+namespace platform {
+
+// A rectangle of pixels: left, top, width, height.
+struct PixelRect {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
+// A drawing surface in a plain pixel buffer, without anti-aliasing: a pixel
+// belongs to a shape when its centre lies within the pen's reach, so the
+// same call always covers the same pixels and drawing it again in the
+// background colour leaves nothing behind. Pixels are RGBA bytes in memory,
+// as a canvas takes them. One CSS pixel is 15 twips.
+class PixelSurface final : public Surface {
+ public:
+  using ChangedArea = std::function<void(const PixelRect&)>;
+
+  explicit PixelSurface(ChangedArea changed = {});
+
+  // Grows the buffer to at least this size, keeping the picture; new ground
+  // takes the background colour. It never shrinks, so a window made smaller
+  // and larger again keeps its picture.
+  void resize(int width, int height);
+  int width() const { return width_; }
+  int height() const { return height_; }
+  const std::uint32_t* pixels() const { return pixels_.data(); }
+  // The pixel's colour as an Rgb, without the alpha byte.
+  Rgb pixel(int x, int y) const;
+  Rgb backColor() const { return back_; }
+
+  void ClearSurface() override;
+  void setBackColor(Rgb colour) override;
+  void setFontSize(float) override {}
+  void setPenWidth(int pixels) override { penWidth_ = pixels < 1 ? 1 : pixels; }
+  void DrawCircle(float x, float y, float radius, Rgb colour) override;
+  void DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) override;
+  void DrawLine(float x1, float y1, float x2, float y2, Rgb colour) override;
+  void DrawPoint(float x, float y, Rgb colour) override;
+
+ private:
+  // Colours every pixel of the box whose centre passes the test.
+  template <typename Covers>
+  void fill(double left, double top, double right, double bottom, Rgb colour, Covers covers);
+  void disk(double cx, double cy, double radius, Rgb colour);
+
+  std::vector<std::uint32_t> pixels_;
+  int width_ = 0, height_ = 0;
+  ChangedArea changed_;
+  Rgb back_ = RGB(255, 255, 255);
+  int penWidth_ = 1;
+};
+
+}  // namespace platform

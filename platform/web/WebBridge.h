@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+
+// The page's side of the web platform, written in JavaScript (web/glue.js).
+// Geometry in CSS pixels; windows and controls by number.
+extern "C" {
+void web_window_create(int window, const char* caption, double clientWidth, double clientHeight,
+                       int resizable);
+double web_window_outer(int window, int edge);  // 0 left, 1 top, 2 width, 3 height
+void web_window_set_outer(int window, int edge, double pixels);
+void web_window_set_visible(int window, int visible);
+int web_window_visible(int window);
+void web_window_request_paint(int window);
+void web_canvas_put(int window, const std::uint32_t* pixels, int width, int height, int x, int y,
+                    int w, int h);
+
+void web_control_create(int window, int control, int kind, const char* name, double left,
+                        double top, double width, double height, int centred, int foreColour,
+                        int clickable);
+void web_control_set_text(int control, const char* text);
+void web_control_set_visible(int control, int visible);
+void web_control_set_back(int control, int colour);
+void web_control_move(int control, double left, double top);
+void web_control_set_accessible_name(int control, const char* name);
+void web_control_set_tip(int control, const char* tip);
+
+void web_timer_start(int timer, double milliseconds);  // below 0: as soon as events allow
+void web_timer_cancel(int timer);
+void web_program_ended();
+void web_frame_drawn();
+}

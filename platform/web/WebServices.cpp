@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/web/WebServices.h"
+
+#include <emscripten.h>
+
+#include <cmath>
+
+#include "platform/web/WebBridge.h"
+
+namespace platform {
+
+double WebClock::SecondsTimer() {
+  return emscripten_get_now() / 1000.0;
+}
+
+void WebScheduler::post(Callback callback) {
+  start(-1, std::move(callback));
+}
+
+// Rounded up to whole milliseconds, so the callback never comes early.
+void WebScheduler::postAfter(double seconds, Callback callback) {
+  start(std::ceil(seconds * 1000.0), std::move(callback));
+}
+
+int WebScheduler::start(double milliseconds, Callback callback) {
+  const int timer = next_++;
+  pending_.emplace(timer, std::move(callback));
+  web_timer_start(timer, milliseconds);
+  return timer;
+}
+
+void WebScheduler::fire(int timer) {
+  auto found = pending_.find(timer);
+  if (found == pending_.end()) return;
+  Callback callback = std::move(found->second);
+  pending_.erase(found);
+  callback();
+}
+
+void WebScheduler::cancelAll() {
+  for (const auto& [timer, callback] : pending_) web_timer_cancel(timer);
+  pending_.clear();
+}
+
+void WebProgram::EndProgram() {
+  ended_ = true;
+  scheduler_.cancelAll();
+  web_program_ended();
+}
+
+}  // namespace platform

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/web/WebWindow.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Twips.h"
+#include "platform/web/WebBridge.h"
+
+namespace platform {
+namespace {
+
+enum Edge { kLeft = 0, kTop = 1, kWidth = 2, kHeight = 3 };
+
+PixelRect unite(const PixelRect& a, const PixelRect& b) {
+  if (a.width == 0 || a.height == 0) return b;
+  const int left = std::min(a.x, b.x);
+  const int top = std::min(a.y, b.y);
+  const int right = std::max(a.x + a.width, b.x + b.width);
+  const int bottom = std::max(a.y + a.height, b.y + b.height);
+  return {left, top, right - left, bottom - top};
+}
+
+}  // namespace
+
+WebWindow::WebWindow(int id, const std::string& caption, float clientWidth, float clientHeight,
+                     bool resizable)
+    : id_(id), surface_([this](const PixelRect& area) { changed(area); }) {
+  web_window_create(id, caption.c_str(), ToPixels(clientWidth), ToPixels(clientHeight),
+                    resizable ? 1 : 0);
+  surface_.resize(ToWholePixels(clientWidth), ToWholePixels(clientHeight));
+}
+
+void WebWindow::changed(const PixelRect& area) {
+  dirty_ = unite(dirty_, area);
+  if (paintRequested_) return;
+  paintRequested_ = true;
+  web_window_request_paint(id_);
+}
+
+void WebWindow::paint() {
+  paintRequested_ = false;
+  if (dirty_.width == 0 || dirty_.height == 0) return;
+  web_canvas_put(id_, surface_.pixels(), surface_.width(), surface_.height(), dirty_.x, dirty_.y,
+                 dirty_.width, dirty_.height);
+  dirty_ = {};
+}
+
+float WebWindow::left() const {
+  return static_cast<float>(web_window_outer(id_, kLeft)) * kTwipsPerPixel;
+}
+float WebWindow::top() const {
+  return static_cast<float>(web_window_outer(id_, kTop)) * kTwipsPerPixel;
+}
+float WebWindow::width() const {
+  return static_cast<float>(web_window_outer(id_, kWidth)) * kTwipsPerPixel;
+}
+float WebWindow::height() const {
+  return static_cast<float>(web_window_outer(id_, kHeight)) * kTwipsPerPixel;
+}
+void WebWindow::setLeft(float twips) {
+  web_window_set_outer(id_, kLeft, ToWholePixels(twips));
+}
+void WebWindow::setTop(float twips) {
+  web_window_set_outer(id_, kTop, ToWholePixels(twips));
+}
+void WebWindow::setWidth(float twips) {
+  web_window_set_outer(id_, kWidth, ToWholePixels(twips));
+}
+void WebWindow::setHeight(float twips) {
+  web_window_set_outer(id_, kHeight, ToWholePixels(twips));
+}
+bool WebWindow::isVisible() const {
+  return web_window_visible(id_) != 0;
+}
+void WebWindow::setVisible(bool visible) {
+  web_window_set_visible(id_, visible ? 1 : 0);
+}
+
+WebControl::WebControl(int window, int id, Kind kind, const std::string& name, float left,
+                       float top, float width, float height, bool centred, int foreColour,
+                       bool clickable)
+    : id_(id), left_(left), top_(top), width_(width), height_(height) {
+  web_control_create(window, id, static_cast<int>(kind), name.c_str(), ToPixels(left),
+                     ToPixels(top), ToPixels(width), ToPixels(height), centred ? 1 : 0,
+                     foreColour, clickable ? 1 : 0);
+}
+
+void WebControl::nameWithText(std::string name) {
+  accessiblePrefix_ = std::move(name);
+  const auto first = text_.find_first_not_of(' ');
+  setAccessibleName(accessiblePrefix_ + ' ' +
+                    (first == std::string::npos ? std::string() : text_.substr(first)));
+}
+
+void WebControl::setAccessibleName(const std::string& name) {
+  web_control_set_accessible_name(id_, name.c_str());
+}
+
+void WebControl::setTip(const std::string& tip) {
+  web_control_set_tip(id_, tip.c_str());
+}
+
+void WebControl::setText(const std::string& text) {
+  text_ = text;
+  web_control_set_text(id_, text.c_str());
+  if (!accessiblePrefix_.empty()) nameWithText(accessiblePrefix_);
+}
+
+void WebControl::setVisible(bool visible) {
+  visible_ = visible;
+  web_control_set_visible(id_, visible ? 1 : 0);
+}
+
+void WebControl::setBackColor(Rgb colour) {
+  web_control_set_back(id_, static_cast<int>(colour));
+}
+
+void WebControl::setLeft(float twips) {
+  left_ = twips;
+  place();
+}
+
+void WebControl::setTop(float twips) {
+  top_ = twips;
+  place();
+}
+
+void WebControl::place() {
+  web_control_move(id_, ToPixels(left_), ToPixels(top_));
+}
+
+}  // namespace platform

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "platform/web/PixelSurface.h"
+#include "tests/fakes/Rig.h"
+#include "web/FrameRecorder.h"
+
+using platform::PaletteColor;
+using platform::PixelSurface;
+using platform::Rgb;
+
+// The browser's drawing surface: shapes drawn again in the background
+// colour leave nothing, and whole runs leave only their last frame.
+namespace {
+
+const Rgb kBg = platform::RGB(192, 192, 192);
+
+PixelSurface freshSurface() {
+  PixelSurface surface;
+  surface.resize(400, 300);
+  surface.setBackColor(kBg);
+  surface.setPenWidth(2);
+  return surface;
+}
+
+int pixelsOtherThan(const PixelSurface& surface, Rgb colour) {
+  int count = 0;
+  for (int y = 0; y < surface.height(); ++y) {
+    for (int x = 0; x < surface.width(); ++x) count += surface.pixel(x, y) != colour;
+  }
+  return count;
+}
+
+// Every kind of shape the scenes draw, in twips.
+void drawShapes(platform::Surface& s, bool erase) {
+  auto colour = [&](Rgb c) { return erase ? kBg : c; };
+  s.DrawCircle(3000, 2000, 15, colour(PaletteColor(12)));
+  s.DrawCircle(1234.5F, 987.25F, 15, colour(PaletteColor(12)));
+  s.DrawCircle(3000, 2000, 900, colour(PaletteColor(0)));
+  s.DrawCircle(3000, 2000, 1200, colour(PaletteColor(0)), 1.5707963F, 2.4041F);
+  s.DrawCircle(3000, 2000, 1200, colour(PaletteColor(0)), 5.9F, 0.3F);
+  s.DrawCircle(3000, 2000, 600, colour(PaletteColor(14)), 1.0F, 1.001F);
+  s.DrawCircle(3000, 2000, 600, colour(PaletteColor(14)), 0, 6.283185307178F);
+  s.DrawLine(100, 800, 4100.7F, 800, colour(PaletteColor(15)));
+  s.DrawLine(500.3F, 3300.9F, 2000.1F, 300.2F, colour(PaletteColor(0)));
+  s.DrawLine(2000, 2000, 2000, 2000, colour(PaletteColor(15)));
+  s.DrawPoint(3000, 2000, colour(15));
+}
+
+}  // namespace
+
+TEST(PixelSurface, RedrawingInTheBackgroundLeavesNoPixel) {
+  PixelSurface surface = freshSurface();
+  drawShapes(surface, false);
+  EXPECT_GT(pixelsOtherThan(surface, kBg), 2000);
+  drawShapes(surface, true);
+  EXPECT_EQ(pixelsOtherThan(surface, kBg), 0);
+}
+
+TEST(PixelSurface, ShapesLandWhereTheDesktopDrawsThem) {
+  PixelSurface surface = freshSurface();
+  surface.DrawLine(150, 150, 1500, 150, PaletteColor(0));  // 10 px down, 10 to 100 across
+  EXPECT_EQ(surface.pixel(50, 10), PaletteColor(0));
+  EXPECT_EQ(surface.pixel(50, 13), kBg);
+  EXPECT_EQ(surface.pixel(120, 10), kBg);
+  surface.DrawCircle(3000, 2000, 1200, PaletteColor(12), 0.0F, 1.5707963F);  // upper right quarter
+  EXPECT_EQ(surface.pixel(280, 132), PaletteColor(12));  // at angle 0, just above
+  EXPECT_EQ(surface.pixel(200, 53), PaletteColor(12));   // at angle pi/2, up the screen
+  EXPECT_EQ(surface.pixel(200, 213), kBg);               // at 3 pi/2: not in the arc
+  EXPECT_EQ(surface.pixel(120, 133), kBg);               // at pi: not in the arc
+}
+
+TEST(PixelSurface, EqualAnglesDrawNothingAndSmallCirclesAreDisks) {
+  PixelSurface surface = freshSurface();
+  surface.DrawCircle(3000, 2000, 600, PaletteColor(14), 1.0F, 1.0F);
+  EXPECT_EQ(pixelsOtherThan(surface, kBg), 0);
+  surface.DrawCircle(3000, 2000, 15, PaletteColor(12));  // 1 pixel: inside the pen
+  EXPECT_EQ(surface.pixel(200, 133), PaletteColor(12));
+  // The three rings that erase a seen front cover its dot completely.
+  for (float radius : {60.0F, 40.0F, 20.0F}) surface.DrawCircle(3000, 2000, radius, kBg);
+  EXPECT_EQ(pixelsOtherThan(surface, kBg), 0);
+}
+
+TEST(PixelSurface, GrowsOnlyAndKeepsThePicture) {
+  PixelSurface surface = freshSurface();
+  surface.DrawLine(150, 150, 1500, 150, PaletteColor(0));
+  surface.resize(100, 50);
+  EXPECT_EQ(surface.width(), 400);
+  surface.resize(500, 320);
+  EXPECT_EQ(surface.width(), 500);
+  EXPECT_EQ(surface.height(), 320);
+  EXPECT_EQ(surface.pixel(50, 10), PaletteColor(0));
+  EXPECT_EQ(surface.pixel(450, 310), kBg);
+}
+
+TEST(PixelSurface, ReportsTheAreaEachShapeChanged) {
+  std::vector<platform::PixelRect> areas;
+  PixelSurface surface([&](const platform::PixelRect& area) { areas.push_back(area); });
+  surface.resize(400, 300);
+  surface.setPenWidth(2);
+  areas.clear();
+  surface.DrawLine(150, 150, 1500, 150, PaletteColor(0));
+  ASSERT_EQ(areas.size(), 1U);
+  EXPECT_LE(areas[0].x, 9);
+  EXPECT_GE(areas[0].x + areas[0].width, 101);
+  EXPECT_LE(areas[0].y, 9);
+  EXPECT_GE(areas[0].y + areas[0].height, 11);
+  EXPECT_LE(areas[0].height, 6);
+}
+
+// Whole runs in the browser's surface: after laps and restarts at changing
+// speeds and contraction, every pixel that is not background belongs to the
+// last frame's shapes, or is white from the trail of the seen rear.
+TEST(PixelSurface, RunsLeaveOnlyTheirLastFrame) {
+  for (int simtype : {1, 2, 3}) {
+    fakes::Rig rig;
+    PixelSurface pixels;
+    web::FrameRecorder recorder(pixels);
+    rig.form2Window.drawOn(recorder);
+    rig.runLoop.setFrameObserver([&] { recorder.frameEnded(); });
+    rig.startRun(simtype);
+    pixels.resize(static_cast<int>(rig.form2Window.width() / 15),
+                  static_cast<int>(rig.form2Window.height() / 15));
+    pixels.ClearSurface();
+    // Speed clicks, then frames; contraction switched before each but the third.
+    const int steps[][2] = {{12, 40}, {29, 60}, {-5, 40}, {-40, 30}, {20, 50}};
+    for (const auto& [clicks, frames] : steps) {
+      if (clicks > 0) rig.clickVinc(clicks);
+      for (int i = 0; i < -clicks; ++i) rig.commands.CommandVdec_Click();
+      if (clicks != -5) rig.commands.TControl_Click();
+      rig.runFrames(rig.runLoop.framesDrawn() + frames);
+    }
+    const PixelSurface& alone = recorder.lastFrameAlone();
+    int remnants = 0;
+    for (int y = 0; y < pixels.height(); ++y) {
+      for (int x = 0; x < pixels.width(); ++x) {
+        const Rgb shown = pixels.pixel(x, y);
+        remnants += shown != kBg && shown != alone.pixel(x, y) && shown != PaletteColor(15);
+      }
+    }
+    EXPECT_EQ(remnants, 0) << "demonstration " << simtype;
+    EXPECT_GT(pixelsOtherThan(alone, kBg), 100) << "demonstration " << simtype;
+  }
+}

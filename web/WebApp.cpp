@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "web/WebApp.h"
+
+#include <utility>
+
+#include "platform/web/WebBridge.h"
+#include "ui/ControlHelp.h"
+
+namespace web {
+namespace {
+
+ui::ControlLookup lookupIn(WebForm& form) {
+  return [&form](std::string_view name) -> platform::Control& { return form.control(name); };
+}
+
+}  // namespace
+
+WebApp::WebApp()
+    : form1Window_(1, ui::ControlWindowLayout(), false, nextControlId_),
+      form2Window_(2, ui::TrackWindowLayout(), true, nextControlId_),
+      form1_(ui::Form1::Bind(form1Window_.window(), lookupIn(form1Window_))),
+      form2_(ui::Form2::Bind(form2Window_.window(), lookupIn(form2Window_))),
+      runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_),
+      commands_(module_, form1_, form2_, runLoop_, program_) {
+  form2Window_.window().drawThrough(recorder_);
+  runLoop_.setFrameObserver([this] {
+    recorder_.frameEnded();
+    web_frame_drawn();
+  });
+  connectHandlers();
+  form1Window_.applyHelp(ui::ControlWindowHelp());
+  form2Window_.applyHelp(ui::TrackWindowHelp());
+  commands_.Form1_Load();
+  form1Window_.window().setVisible(true);
+  commands_.Form_Resize();  // as a window's resize handler runs when it is first shown
+}
+
+void WebApp::connectHandlers() {
+  ui::Commands& c = commands_;
+  const std::pair<const char*, void (ui::Commands::*)()> clicks[] = {
+      {"CommandStart", &ui::Commands::CommandStart_Click},
+      {"CommandCancel", &ui::Commands::CommandCancel_Click},
+      {"CommandSimulation", &ui::Commands::CommandSimulation_Click},
+      {"LType", &ui::Commands::LType_Click},
+      {"CommandVinc", &ui::Commands::CommandVinc_Click},
+      {"CommandVdec", &ui::Commands::CommandVdec_Click},
+      {"CommandVzero", &ui::Commands::CommandVzero_Click},
+      {"CommandFreeze", &ui::Commands::CommandFreeze_Click},
+      {"TControl", &ui::Commands::TControl_Click},
+  };
+  for (const auto& [name, handler] : clicks) {
+    form1Window_.onClick(name, [&c, handler = handler] { (c.*handler)(); });
+  }
+}
+
+void WebApp::click(int controlId) {
+  if (program_.ended()) return;
+  if (!form1Window_.click(controlId)) form2Window_.click(controlId);
+}
+
+// The panels' close boxes: the control window's ends the program, as
+// "Cancel" does; the track window's hides it and stops a run.
+void WebApp::close(int windowId) {
+  if (program_.ended()) return;
+  if (windowId == 1) {
+    commands_.CommandCancel_Click();
+  } else {
+    commands_.Form2_Close();
+  }
+}
+
+void WebApp::paint(int windowId) {
+  formById(windowId).window().paint();
+}
+
+void WebApp::clientResized(int windowId, int width, int height) {
+  formById(windowId).window().clientResized(width, height);
+}
+
+}  // namespace web

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "web/WebForm.h"
+
+#include <stdexcept>
+
+namespace web {
+namespace {
+
+using Kind = platform::WebControl::Kind;
+
+Kind kindOf(ui::ControlKind kind) {
+  switch (kind) {
+    case ui::ControlKind::Button:
+      return Kind::Button;
+    case ui::ControlKind::TextBox:
+      return Kind::TextBox;
+    case ui::ControlKind::MultiLineTextBox:
+      return Kind::MultiLineTextBox;
+    case ui::ControlKind::Label:
+      return Kind::Label;
+  }
+  return Kind::Label;
+}
+
+// The controls a user can press: every button, the type label and the
+// contraction switch.
+bool clickable(const ui::StoredControl& stored) {
+  return stored.kind == ui::ControlKind::Button || stored.name == "LType" ||
+         stored.name == "TControl";
+}
+
+}  // namespace
+
+WebForm::WebForm(int id, const ui::WindowLayout& stored, bool resizable, int& nextControlId)
+    : window_(id, std::string(stored.caption), stored.clientWidth, stored.clientHeight,
+              resizable) {
+  for (const ui::StoredControl& c : stored.controls) {
+    const int controlId = nextControlId++;
+    const int fore = c.foreColour ? static_cast<int>(*c.foreColour) : -1;
+    auto control = std::make_unique<platform::WebControl>(
+        id, controlId, kindOf(c.kind), std::string(c.name), c.left, c.top, c.width, c.height,
+        c.centred, fore, clickable(c));
+    control->setText(std::string(c.text));
+    if (c.backColour) control->setBackColor(*c.backColour);
+    control->setVisible(c.visible);
+    namesById_.emplace(controlId, std::string(c.name));
+    controls_.emplace(std::string(c.name), std::move(control));
+  }
+}
+
+platform::WebControl& WebForm::control(std::string_view name) {
+  auto found = controls_.find(name);
+  if (found == controls_.end()) throw std::out_of_range("no control " + std::string(name));
+  return *found->second;
+}
+
+void WebForm::applyHelp(std::span<const ui::ControlHelp> help) {
+  for (const ui::ControlHelp& entry : help) {
+    platform::WebControl& found = control(entry.control);
+    if (entry.nameCarriesText) {
+      found.nameWithText(std::string(entry.accessibleName));
+    } else if (!entry.accessibleName.empty()) {
+      found.setAccessibleName(std::string(entry.accessibleName));
+    }
+    found.setTip(std::string(entry.tip));
+  }
+}
+
+void WebForm::onClick(std::string_view name, std::function<void()> action) {
+  actions_.insert_or_assign(std::string(name), std::move(action));
+}
+
+bool WebForm::click(int controlId) {
+  auto name = namesById_.find(controlId);
+  if (name == namesById_.end()) return false;
+  auto action = actions_.find(name->second);
+  // Only what is shown can be pressed.
+  if (action != actions_.end() && control(name->second).isVisible()) action->second();
+  return true;
+}
+
+}  // namespace web

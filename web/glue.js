@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's side of the web platform: panels for windows, real form
+// elements for controls, a canvas per window, and the browser's timers.
+// Geometry in CSS pixels (15 twips each).
+
+mergeInto(LibraryManager.library, {
+  $Page: {
+    windows: {},
+    controls: {},
+    timers: {},
+    channel: null,
+    frames: [],
+    frameWidth: 2,
+    frameHeight: 22,
+    colour: function (rgb) {
+      return 'rgb(' + (rgb & 255) + ',' + ((rgb >> 8) & 255) + ',' + ((rgb >> 16) & 255) + ')';
+    },
+    // Tab follows the screen: left to right, top to bottom.
+    reorder: function (client) {
+      const controls = Array.from(client.children).filter((e) => e.tagName !== 'CANVAS');
+      controls.sort((a, b) => (parseFloat(a.style.top) - parseFloat(b.style.top)) ||
+                              (parseFloat(a.style.left) - parseFloat(b.style.left)));
+      for (const control of controls) client.appendChild(control);
+    },
+    press: function (id) {
+      Module['_web_on_click'](id);
+    },
+  },
+
+  web_window_create__deps: ['$Page'],
+  web_window_create: function (id, caption, clientWidth, clientHeight, resizable) {
+    const title = UTF8ToString(caption);
+    const section = document.createElement('section');
+    section.className = 'window';
+    section.id = 'window' + id;
+    section.hidden = true;
+    section.setAttribute('aria-label', title);
+    const bar = document.createElement('div');
+    bar.className = 'title';
+    const name = document.createElement('span');
+    name.textContent = title;
+    const close = document.createElement('button');
+    close.type = 'button';
+    close.className = 'close';
+    close.textContent = '\u00d7';
+    close.setAttribute('aria-label', 'Close ' + title);
+    close.addEventListener('click', () => Module['_web_on_close'](id));
+    bar.append(name, close);
+    const client = document.createElement('div');
+    client.className = 'client' + (resizable ? ' resizable' : '');
+    client.style.width = clientWidth + 'px';
+    client.style.height = clientHeight + 'px';
+    const canvas = document.createElement('canvas');
+    client.appendChild(canvas);
+    section.append(bar, client);
+    section.style.left = '0px';
+    section.style.top = '0px';
+    document.getElementById('desktop').appendChild(section);
+    Page.windows[id] = { section: section, client: client, canvas: canvas,
+                         context: canvas.getContext('2d') };
+    if (resizable) {
+      new ResizeObserver(() => Module['_web_on_client_resized'](
+          id, Math.ceil(client.clientWidth), Math.ceil(client.clientHeight))).observe(client);
+    }
+  },
+
+  // The panel's frame: a 1-pixel border round a 20-pixel title bar and the
+  // client area (see the page's style). Read from the styles, which the
+  // program and the user's dragging both set, so a hidden panel has a size.
+  web_window_outer__deps: ['$Page'],
+  web_window_outer: function (id, edge) {
+    const w = Page.windows[id];
+    const px = (value) => parseFloat(value) || 0;
+    return [px(w.section.style.left), px(w.section.style.top),
+            px(w.client.style.width) + Page.frameWidth,
+            px(w.client.style.height) + Page.frameHeight][edge];
+  },
+
+  web_window_set_outer__deps: ['$Page'],
+  web_window_set_outer: function (id, edge, pixels) {
+    const w = Page.windows[id];
+    if (edge === 0) w.section.style.left = pixels + 'px';
+    if (edge === 1) w.section.style.top = pixels + 'px';
+    if (edge === 2) w.client.style.width = Math.max(pixels - Page.frameWidth, 1) + 'px';
+    if (edge === 3) {
+      const lowest = parseFloat(getComputedStyle(w.client).minHeight) || 1;
+      w.client.style.height = Math.max(pixels - Page.frameHeight, lowest) + 'px';
+    }
+  },
+
+  web_window_set_visible__deps: ['$Page'],
+  web_window_set_visible: function (id, visible) {
+    Page.windows[id].section.hidden = !visible;
+  },
+
+  web_window_visible__deps: ['$Page'],
+  web_window_visible: function (id) {
+    return Page.windows[id].section.hidden ? 0 : 1;
+  },
+
+  web_window_request_paint: function (id) {
+    requestAnimationFrame(() => Module['_web_on_paint'](id));
+  },
+
+  web_canvas_put__deps: ['$Page'],
+  web_canvas_put: function (id, pixels, width, height, x, y, w, h) {
+    const win = Page.windows[id];
+    if (win.canvas.width !== width || win.canvas.height !== height) {
+      win.canvas.width = width;
+      win.canvas.height = height;
+      x = 0; y = 0; w = width; h = height;
+    }
+    const bytes = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
+    win.context.putImageData(new ImageData(bytes, width, height), 0, 0, x, y, w, h);
+  },
+
+  web_control_create__deps: ['$Page'],
+  web_control_create: function (windowId, id, kind, name, left, top, width, height, centred,
+                                fore, clickable) {
+    let element;
+    if (kind === 0) {
+      element = document.createElement('button');
+      element.type = 'button';
+      element.addEventListener('click', () => Page.press(id));
+    } else if (kind === 1) {
+      element = document.createElement('input');
+      element.type = 'text';
+      element.readOnly = true;
+    } else if (kind === 2) {
+      element = document.createElement('textarea');
+      element.readOnly = true;
+    } else {
+      element = document.createElement('div');
+      element.className = 'label';
+    }
+    if (clickable && kind !== 0) {
+      if (kind === 3) {
+        element.setAttribute('role', 'button');
+        element.tabIndex = 0;
+      }
+      element.classList.add('pressable');
+      element.addEventListener('click', () => Page.press(id));
+      element.addEventListener('keydown', (event) => {
+        if (event.key === ' ' || event.key === 'Enter') {
+          event.preventDefault();
+          Page.press(id);
+        }
+      });
+    }
+    element.id = UTF8ToString(name) + (windowId === 2 ? '2' : '');
+    element.dataset.name = UTF8ToString(name);
+    element.classList.add('control');
+    if (centred) element.classList.add('centred');
+    if (fore >= 0) element.style.color = Page.colour(fore);
+    element.style.left = left + 'px';
+    element.style.top = top + 'px';
+    element.style.width = width + 'px';
+    element.style.height = height + 'px';
+    Page.controls[id] = element;
+    const client = Page.windows[windowId].client;
+    client.appendChild(element);
+    Page.reorder(client);
+  },
+
+  web_control_set_text__deps: ['$Page'],
+  web_control_set_text: function (id, text) {
+    const element = Page.controls[id];
+    const value = UTF8ToString(text);
+    if (element.tagName === 'INPUT') element.value = value;
+    else if (element.tagName === 'TEXTAREA') element.value = value.replace(/\r/g, '').replace(/\n$/, '');
+    else element.textContent = value;
+  },
+
+  web_control_set_visible__deps: ['$Page'],
+  web_control_set_visible: function (id, visible) {
+    Page.controls[id].hidden = !visible;
+  },
+
+  web_control_set_back__deps: ['$Page'],
+  web_control_set_back: function (id, colour) {
+    Page.controls[id].style.backgroundColor = Page.colour(colour);
+  },
+
+  web_control_move__deps: ['$Page'],
+  web_control_move: function (id, left, top) {
+    const element = Page.controls[id];
+    element.style.left = left + 'px';
+    element.style.top = top + 'px';
+    Page.reorder(element.parentElement);
+  },
+
+  web_control_set_accessible_name__deps: ['$Page'],
+  web_control_set_accessible_name: function (id, name) {
+    Page.controls[id].setAttribute('aria-label', UTF8ToString(name));
+  },
+
+  web_control_set_tip__deps: ['$Page'],
+  web_control_set_tip: function (id, tip) {
+    Page.controls[id].title = UTF8ToString(tip);
+  },
+
+  web_timer_start__deps: ['$Page'],
+  web_timer_start: function (id, milliseconds) {
+    if (milliseconds < 0) {
+      // A message comes after the events already waiting, with none of the
+      // minimum delay that nested timeouts get.
+      if (!Page.channel) {
+        Page.channel = new MessageChannel();
+        Page.channel.port1.onmessage = (event) => Module['_web_on_timer'](event.data);
+      }
+      Page.channel.port2.postMessage(id);
+      return;
+    }
+    Page.timers[id] = setTimeout(() => {
+      delete Page.timers[id];
+      Module['_web_on_timer'](id);
+    }, milliseconds);
+  },
+
+  web_timer_cancel__deps: ['$Page'],
+  web_timer_cancel: function (id) {
+    clearTimeout(Page.timers[id]);
+    delete Page.timers[id];
+  },
+
+  web_program_ended__deps: ['$Page'],
+  web_program_ended: function () {
+    for (const id in Page.timers) clearTimeout(Page.timers[id]);
+    Page.timers = {};
+    for (const id in Page.windows) Page.windows[id].section.hidden = true;
+    document.getElementById('ended').hidden = false;
+  },
+
+  web_frame_drawn__deps: ['$Page'],
+  web_frame_drawn: function () {
+    Page.frames.push(performance.now());
+    if (Page.frames.length > 2000) Page.frames.shift();
+    Module['frameTimes'] = Page.frames;
+  },
+});
