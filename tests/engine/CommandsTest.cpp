@@ -34,7 +34,13 @@ TEST(Load, ShowsOnlyStartAndCancelWithTheTrackWindowHidden) {
   EXPECT_EQ(rig.form1Window.recording().backColour, rig.m.bgcolor);
   EXPECT_EQ(rig.form2Window.recording().backColour, rig.m.bgcolor);
   EXPECT_EQ(rig.f2("Lv_obs").backColour, rig.m.bgcolor);
-  EXPECT_EQ(rig.f1("CommandVinc").backColour, rig.m.bgcolor);
+  for (const char* name : {"CommandStart", "CommandVinc", "CommandVdec", "CommandVzero", "Lv",
+                           "Lcc", "LTime", "LControl"}) {
+    EXPECT_EQ(rig.f1(name).backColour, rig.m.bgcolor) << name;
+  }
+  for (const char* name : {"Llength_obs", "Lv_obs", "LLocalTime"}) {
+    EXPECT_EQ(rig.f2(name).backColour, rig.m.bgcolor) << name;
+  }
   EXPECT_EQ(rig.f1("LType").text(), "1");
   EXPECT_EQ(rig.f1("Tv").text(), "0");
   EXPECT_EQ(rig.f2("Tlength_obs").text(), "1000");

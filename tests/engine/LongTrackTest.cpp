@@ -90,6 +90,13 @@ TEST(LongTrack, PiecesFollowTheSectionsWithStrictBounds) {
   EXPECT_NEAR(across.arcs2, kTwoPi - 400 / R, 1e-9);
   EXPECT_EQ(across.arce2, kTwoPi);
 
+  // Front one train length along the top straight: the rear has just left
+  // the left circle, which gets no piece.
+  engine::RunState leftBehind = piecesAt(1000, 1000);
+  EXPECT_EQ(leftBehind.arcs, 0);
+  EXPECT_EQ(leftBehind.arce, 0);
+  EXPECT_EQ(leftBehind.srear, 0);
+
   // Across the end of the lap: the front on the top straight, the rear on the left circle.
   engine::RunState lap = piecesAt(300, 1000);
   EXPECT_EQ(lap.sfront, 300);

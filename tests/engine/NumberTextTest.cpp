@@ -48,14 +48,13 @@ TEST(PaddedNumberText, LeadsNonNegativeNumbersWithABlank) {
 }
 
 TEST(Palette, HoldsTheSixteenColours) {
-  using platform::PaletteColor;
   using platform::RGB;
-  EXPECT_EQ(PaletteColor(0), RGB(0, 0, 0));
-  EXPECT_EQ(PaletteColor(7), RGB(192, 192, 192));
-  EXPECT_EQ(PaletteColor(9), RGB(0, 0, 255));
-  EXPECT_EQ(PaletteColor(12), RGB(255, 0, 0));
-  EXPECT_EQ(PaletteColor(14), RGB(255, 255, 0));
-  EXPECT_EQ(PaletteColor(15), RGB(255, 255, 255));
+  const platform::Rgb expected[16] = {
+      RGB(0, 0, 0),       RGB(0, 0, 128),   RGB(0, 128, 0),   RGB(0, 128, 128),
+      RGB(128, 0, 0),     RGB(128, 0, 128), RGB(128, 128, 0), RGB(192, 192, 192),
+      RGB(128, 128, 128), RGB(0, 0, 255),   RGB(0, 255, 0),   RGB(0, 255, 255),
+      RGB(255, 0, 0),     RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255)};
+  for (int n = 0; n < 16; ++n) EXPECT_EQ(platform::PaletteColor(n), expected[n]) << n;
   EXPECT_EQ(RGB(192, 192, 192), 0xC0C0C0U);
   EXPECT_EQ(RGB(255, 0, 0), 0x0000FFU);  // red in the low byte
 }
