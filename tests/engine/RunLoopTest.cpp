@@ -215,3 +215,49 @@ TEST(RunLoop, PacingHoldsAfterTheClockHasRunForWeeks) {
     EXPECT_LE(perFrame, 4.0) << uptime;
   }
 }
+
+// Two seconds of frames, ten a second: one chain, not two side by side.
+void expectOneChainOfFrames(Rig& rig) {
+  std::vector<double> starts;
+  rig.runLoop.setFrameObserver([&] { starts.push_back(rig.time.now()); });
+  rig.runFor(2.0);
+  ASSERT_GE(starts.size(), 19U);
+  EXPECT_LE(starts.size(), 21U);
+  for (std::size_t i = 1; i < starts.size(); ++i) {
+    EXPECT_GE(starts[i] - starts[i - 1], 0.1 - 1e-4) << "frame " << i;
+  }
+}
+
+// Stop, Start and Select inside one wait: the replaced run's timer must not
+// start a second chain of frames beside the new run's.
+TEST(RunLoop, ARunReplacedWithinOneWaitLeavesOneChainOfFrames) {
+  Rig rig;
+  rig.startRun(1);
+  rig.clickVinc(5);
+  rig.runFrames(5);
+  rig.time.at(rig.time.now() + 0.03, [&] {
+    rig.commands.CommandStart_Click();  // Stop
+    rig.commands.CommandStart_Click();  // Start
+    rig.commands.CommandStart_Click();  // Select
+  });
+  rig.runFor(0.05);
+  expectOneChainOfFrames(rig);
+}
+
+// The same when the clicks wait in the end-of-frame pump: the replaced
+// run's end of frame must not pace a chain of its own.
+TEST(RunLoop, ARunReplacedInTheEndOfFramePumpLeavesOneChainOfFrames) {
+  Rig rig;
+  rig.startRun(1);
+  rig.clickVinc(5);
+  rig.runLoop.setFrameObserver([&] {
+    if (rig.runLoop.framesDrawn() != 4) return;
+    rig.time.post([&] {
+      rig.commands.CommandStart_Click();  // Stop
+      rig.commands.CommandStart_Click();  // Start
+      rig.commands.CommandStart_Click();  // Select
+    });
+  });
+  rig.runFrames(5);
+  expectOneChainOfFrames(rig);
+}
