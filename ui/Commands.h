@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
+
 #include "engine/Module1.h"
 #include "engine/RunLoop.h"
 #include "platform/Services.h"
@@ -8,12 +10,23 @@
 
 namespace ui {
 
+class Commands;
+
+// A control of the control window and the handler its click runs.
+struct ClickHandler {
+  const char* control;
+  void (Commands::*handler)();
+};
+
 // The handlers of the two windows. They change shared values and controls
 // only; the run loop reads the values at its next frame.
 class Commands {
  public:
   Commands(engine::Module1& m, Form1& form1, Form2& form2, engine::RunLoop& runLoop,
            platform::Program& program);
+
+  // Every control of the control window that answers a click, with its handler.
+  static std::span<const ClickHandler> ClickHandlers();
 
   // Loading and resizing.
   void Form1_Load();

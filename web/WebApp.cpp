@@ -37,19 +37,8 @@ WebApp::WebApp()
 
 void WebApp::connectHandlers() {
   ui::Commands& c = commands_;
-  const std::pair<const char*, void (ui::Commands::*)()> clicks[] = {
-      {"CommandStart", &ui::Commands::CommandStart_Click},
-      {"CommandCancel", &ui::Commands::CommandCancel_Click},
-      {"CommandSimulation", &ui::Commands::CommandSimulation_Click},
-      {"LType", &ui::Commands::LType_Click},
-      {"CommandVinc", &ui::Commands::CommandVinc_Click},
-      {"CommandVdec", &ui::Commands::CommandVdec_Click},
-      {"CommandVzero", &ui::Commands::CommandVzero_Click},
-      {"CommandFreeze", &ui::Commands::CommandFreeze_Click},
-      {"TControl", &ui::Commands::TControl_Click},
-  };
-  for (const auto& [name, handler] : clicks) {
-    form1Window_.onClick(name, [&c, handler = handler] { (c.*handler)(); });
+  for (const ui::ClickHandler& click : ui::Commands::ClickHandlers()) {
+    form1Window_.onClick(click.control, [&c, handler = click.handler] { (c.*handler)(); });
   }
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/web/PixelSurface.h"
+#include "tests/fakes/EveryShape.h"
 #include "tests/fakes/Rig.h"
 #include "web/FrameRecorder.h"
 
@@ -31,29 +32,13 @@ int pixelsOtherThan(const PixelSurface& surface, Rgb colour) {
   return count;
 }
 
-// Every kind of shape the scenes draw, in twips.
-void drawShapes(platform::Surface& s, bool erase) {
-  auto colour = [&](Rgb c) { return erase ? kBg : c; };
-  s.DrawCircle(3000, 2000, 15, colour(PaletteColor(12)));
-  s.DrawCircle(1234.5F, 987.25F, 15, colour(PaletteColor(12)));
-  s.DrawCircle(3000, 2000, 900, colour(PaletteColor(0)));
-  s.DrawCircle(3000, 2000, 1200, colour(PaletteColor(0)), 1.5707963F, 2.4041F);
-  s.DrawCircle(3000, 2000, 1200, colour(PaletteColor(0)), 5.9F, 0.3F);
-  s.DrawCircle(3000, 2000, 600, colour(PaletteColor(14)), 1.0F, 1.001F);
-  s.DrawCircle(3000, 2000, 600, colour(PaletteColor(14)), 0, 6.283185307178F);
-  s.DrawLine(100, 800, 4100.7F, 800, colour(PaletteColor(15)));
-  s.DrawLine(500.3F, 3300.9F, 2000.1F, 300.2F, colour(PaletteColor(0)));
-  s.DrawLine(2000, 2000, 2000, 2000, colour(PaletteColor(15)));
-  s.DrawPoint(3000, 2000, colour(15));
-}
-
 }  // namespace
 
 TEST(PixelSurface, RedrawingInTheBackgroundLeavesNoPixel) {
   PixelSurface surface = freshSurface();
-  drawShapes(surface, false);
+  fakes::DrawEveryShape(surface, [](Rgb c) { return c; });
   EXPECT_GT(pixelsOtherThan(surface, kBg), 2000);
-  drawShapes(surface, true);
+  fakes::DrawEveryShape(surface, [](Rgb) { return kBg; });
   EXPECT_EQ(pixelsOtherThan(surface, kBg), 0);
 }
 

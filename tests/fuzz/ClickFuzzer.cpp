@@ -25,26 +25,7 @@ class Input {
   std::size_t at_ = 0;
 };
 
-using Click = void (ui::Commands::*)();
-
-struct Clickable {
-  const char* control;
-  Click handler;
-};
-
-constexpr Clickable kClickables[] = {
-    {"CommandStart", &ui::Commands::CommandStart_Click},
-    {"CommandCancel", &ui::Commands::CommandCancel_Click},
-    {"CommandVinc", &ui::Commands::CommandVinc_Click},
-    {"CommandVdec", &ui::Commands::CommandVdec_Click},
-    {"CommandVzero", &ui::Commands::CommandVzero_Click},
-    {"CommandFreeze", &ui::Commands::CommandFreeze_Click},
-    {"CommandSimulation", &ui::Commands::CommandSimulation_Click},
-    {"LType", &ui::Commands::LType_Click},
-    {"TControl", &ui::Commands::TControl_Click},
-};
-
-void click(fakes::Rig& rig, const Clickable& target) {
+void click(fakes::Rig& rig, const ui::ClickHandler& target) {
   // Only what is shown can be clicked.
   if (rig.f1(target.control).isVisible()) (rig.commands.*target.handler)();
 }
@@ -53,7 +34,7 @@ void act(fakes::Rig& rig, Input& in) {
   switch (in.byte() % 5) {
     case 0:
     case 1:
-      click(rig, kClickables[in.byte() % std::size(kClickables)]);
+      click(rig, ui::Commands::ClickHandlers()[in.byte() % ui::Commands::ClickHandlers().size()]);
       return;
     case 2:
       // The track window's close box.

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/qt/ImageSurface.h"
+#include "tests/fakes/EveryShape.h"
 
 using platform::ImageSurface;
 using platform::PaletteColor;
@@ -34,23 +35,6 @@ ImageSurface freshSurface(qreal ratio = 1.0) {
   return surface;
 }
 
-// Shapes of every kind the scenes draw, in twips.
-void drawShapes(ImageSurface& s, const std::function<Rgb(Rgb)>& colour) {
-  const float pi = 3.141592653589F;
-  s.DrawCircle(3000, 2000, 15, colour(PaletteColor(12)));
-  s.DrawCircle(1234.5F, 987.25F, 15, colour(PaletteColor(12)));
-  s.DrawCircle(3000, 2000, 900, colour(PaletteColor(0)));
-  s.DrawCircle(3000, 2000, 1200, colour(PaletteColor(0)), pi / 2, pi / 2 + 0.8333F);
-  s.DrawCircle(3000, 2000, 1200, colour(PaletteColor(0)), 5.9F, 0.3F);  // through angle 0
-  s.DrawCircle(3000, 2000, 600, colour(PaletteColor(14)), 0, 0);        // equal angles
-  s.DrawCircle(3000, 2000, 600, colour(PaletteColor(14)), 1.0F, 1.001F);
-  s.DrawCircle(3000, 2000, 600, colour(PaletteColor(14)), 0, 6.283185307178F);
-  s.DrawLine(100, 800, 4100.7F, 800, colour(PaletteColor(15)));
-  s.DrawLine(500.3F, 3300.9F, 2000.1F, 300.2F, colour(PaletteColor(0)));
-  s.DrawLine(2000, 2000, 2000, 2000, colour(PaletteColor(15)));
-  s.DrawPoint(3000, 2000, colour(15));
-}
-
 }  // namespace
 
 class SurfacePixelTest : public QObject {
@@ -66,9 +50,9 @@ class SurfacePixelTest : public QObject {
   void redrawingInTheBackgroundLeavesNoPixel() {
     QFETCH(qreal, ratio);
     ImageSurface surface = freshSurface(ratio);
-    drawShapes(surface, [](Rgb c) { return c; });
+    fakes::DrawEveryShape(surface, [](Rgb c) { return c; });
     QVERIFY(pixelsOtherThan(surface.image(), platform::ToQColor(kBg).rgb()) > 1000);
-    drawShapes(surface, [](Rgb) { return kBg; });
+    fakes::DrawEveryShape(surface, [](Rgb) { return kBg; });
     QCOMPARE(pixelsOtherThan(surface.image(), platform::ToQColor(kBg).rgb()), 0);
   }
 
@@ -129,7 +113,7 @@ class SurfacePixelTest : public QObject {
   // its whole picture: nothing is cropped away for good.
   void shrinkingAndGrowingAgainKeepsThePicture() {
     ImageSurface surface = freshSurface();
-    drawShapes(surface, [](Rgb c) { return c; });
+    fakes::DrawEveryShape(surface, [](Rgb c) { return c; });
     const QImage before = surface.image().copy();
     surface.resize(QSize(120, 80), 1.0);
     surface.resize(QSize(400, 300), 1.0);

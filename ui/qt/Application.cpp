@@ -51,19 +51,8 @@ Application::Application()
 
 void Application::connectHandlers() {
   Commands& c = commands_;
-  const std::pair<const char*, void (Commands::*)()> clicks[] = {
-      {"CommandStart", &Commands::CommandStart_Click},
-      {"CommandCancel", &Commands::CommandCancel_Click},
-      {"CommandSimulation", &Commands::CommandSimulation_Click},
-      {"LType", &Commands::LType_Click},
-      {"CommandVinc", &Commands::CommandVinc_Click},
-      {"CommandVdec", &Commands::CommandVdec_Click},
-      {"CommandVzero", &Commands::CommandVzero_Click},
-      {"CommandFreeze", &Commands::CommandFreeze_Click},
-      {"TControl", &Commands::TControl_Click},
-  };
-  for (const auto& [name, handler] : clicks) {
-    form1Window_.onClick(name, [&c, handler = handler] { (c.*handler)(); });
+  for (const ClickHandler& click : Commands::ClickHandlers()) {
+    form1Window_.onClick(click.control, [&c, handler = click.handler] { (c.*handler)(); });
   }
   form1Window_.onResize([&c] { c.Form_Resize(); });
   // Closing the control window ends the program, as "Cancel" does; the
