@@ -42,6 +42,19 @@ TEST(PixelSurface, RedrawingInTheBackgroundLeavesNoPixel) {
   EXPECT_EQ(pixelsOtherThan(surface, kBg), 0);
 }
 
+// The canvas takes RGBA bytes: red first, and every pixel opaque.
+TEST(PixelSurface, PixelsAreOpaqueRgbaBytes) {
+  PixelSurface surface = freshSurface();
+  surface.DrawLine(150, 150, 1500, 150, platform::RGB(255, 128, 0));
+  const auto* bytes = reinterpret_cast<const unsigned char*>(surface.pixels());
+  const std::size_t onLine = (10 * 400 + 50) * 4;
+  EXPECT_EQ(bytes[onLine], 255);
+  EXPECT_EQ(bytes[onLine + 1], 128);
+  EXPECT_EQ(bytes[onLine + 2], 0);
+  EXPECT_EQ(bytes[onLine + 3], 255);
+  EXPECT_EQ(bytes[3], 255);  // the background too
+}
+
 TEST(PixelSurface, ShapesLandWhereTheDesktopDrawsThem) {
   PixelSurface surface = freshSurface();
   surface.DrawLine(150, 150, 1500, 150, PaletteColor(0));  // 10 px down, 10 to 100 across
@@ -71,6 +84,10 @@ TEST(PixelSurface, GrowsOnlyAndKeepsThePicture) {
   surface.DrawLine(150, 150, 1500, 150, PaletteColor(0));
   surface.resize(100, 50);
   EXPECT_EQ(surface.width(), 400);
+  surface.resize(450, 300);  // wider only
+  EXPECT_EQ(surface.width(), 450);
+  surface.resize(450, 320);  // taller only
+  EXPECT_EQ(surface.height(), 320);
   surface.resize(500, 320);
   EXPECT_EQ(surface.width(), 500);
   EXPECT_EQ(surface.height(), 320);

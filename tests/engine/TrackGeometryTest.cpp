@@ -86,6 +86,11 @@ TEST(TrackPoint, LongTrackWrapsDistancesOffTheLap) {
       EXPECT_NEAR(off.y, onLap.y, 1e-6) << s << " " << laps;
     }
   }
+  // A whole lap on is the start itself, exactly, not the end of the last
+  // half circle.
+  const Point lapOn = pointAt(m, m.tracklen);
+  EXPECT_EQ(lapOn.x, 0);
+  EXPECT_EQ(lapOn.y, 1200);
 }
 
 TEST(TrackPoint, TerrellLineIsUnbounded) {
