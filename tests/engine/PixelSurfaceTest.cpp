@@ -62,10 +62,12 @@ TEST(PixelSurface, ShapesLandWhereTheDesktopDrawsThem) {
   EXPECT_EQ(surface.pixel(50, 13), kBg);
   EXPECT_EQ(surface.pixel(120, 10), kBg);
   surface.DrawCircle(3000, 2000, 1200, PaletteColor(12), 0.0F, 1.5707963F);  // upper right quarter
-  EXPECT_EQ(surface.pixel(280, 132), PaletteColor(12));  // at angle 0, just above
-  EXPECT_EQ(surface.pixel(200, 53), PaletteColor(12));   // at angle pi/2, up the screen
-  EXPECT_EQ(surface.pixel(200, 213), kBg);               // at 3 pi/2: not in the arc
-  EXPECT_EQ(surface.pixel(120, 133), kBg);               // at pi: not in the arc
+  EXPECT_EQ(surface.pixel(280, 132), PaletteColor(12));        // at angle 0, just above
+  EXPECT_EQ(surface.pixel(200, 53), PaletteColor(12));         // at angle pi/2, up the screen
+  EXPECT_EQ(surface.pixel(200, 213), kBg);                     // at 3 pi/2: not in the arc
+  EXPECT_EQ(surface.pixel(120, 133), kBg);                     // at pi: not in the arc
+  surface.DrawLine(1500, 3750, 1500, 3750, PaletteColor(15));  // no length: a dot
+  EXPECT_EQ(surface.pixel(100, 250), PaletteColor(15));
 }
 
 TEST(PixelSurface, EqualAnglesDrawNothingAndSmallCirclesAreDisks) {

@@ -58,6 +58,15 @@ TEST(Terrell, DirectionsOutOfOrderBecomeASliver) {
   EXPECT_EQ(nearArc.end, static_cast<float>(2.001));
   EXPECT_EQ(nearArc.c, static_cast<float>(probe.run.rhalf));
   EXPECT_EQ(calls[19].c, static_cast<float>(probe.run.rhalf50));
+
+  // And the other way round: equal near angles stay, the far pair turns.
+  SceneProbe swapped(3);
+  swapped.run.angs = swapped.run.ange = 1.0;
+  swapped.run.angs2 = 2.0;
+  swapped.run.ange2 = 1.5;
+  swapped.draw(engine::TerrellFrame);
+  EXPECT_EQ(swapped.run.ange, 1.0);
+  EXPECT_DOUBLE_EQ(swapped.run.ange2, 2.001);
 }
 
 TEST(Terrell, EdgesAreScaledAcrossButNotUp) {
