@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QProcess>
 #include <QWindow>
@@ -92,6 +93,11 @@ class DesktopTest : public QObject {
 
   void windowsCarryTheIconAndTheDesktopId() {
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(APP_ID));
+    // The installed launcher names the class the windows carry.
+    QFile entry(QStringLiteral(DESKTOP_ENTRY));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    QVERIFY(QString::fromUtf8(entry.readAll())
+                .contains(QStringLiteral("\nStartupWMClass=" APP_ID "\n")));
     QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
     clickControl("CommandStart");
     QVERIFY(QTest::qWaitForWindowExposed(&app->trackWindow()));
