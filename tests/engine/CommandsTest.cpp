@@ -235,3 +235,40 @@ TEST(RunCommands, ClosingThePictureDuringARunStopsTheRun) {
   EXPECT_TRUE(rig.form2Window.isVisible());
   EXPECT_EQ(rig.f1("CommandStart").text(), "Select");
 }
+
+namespace {
+
+bool overlap(const fakes::FakeControl& a, const fakes::FakeControl& b) {
+  return a.left() < b.left() + b.width() && b.left() < a.left() + a.width() &&
+         a.top() < b.top() + b.height() && b.top() < a.top() + a.height();
+}
+
+// Pairs of shown controls of the control window that overlap, but for a
+// label reaching into its own box.
+std::set<std::string> overlapping(Rig& rig) {
+  const Names labelOnItsBox = {"LTime+TTime", "LControl+TControl"};
+  std::set<std::string> found;
+  const auto shown = visibleControls(rig.form1Window, ui::ControlWindowLayout());
+  for (const std::string& a : shown) {
+    for (const std::string& b : shown) {
+      if (a < b && overlap(rig.f1(a), rig.f1(b)) && !labelOnItsBox.count(a + "+" + b) &&
+          !labelOnItsBox.count(b + "+" + a)) {
+        found.insert(a + "+" + b);
+      }
+    }
+  }
+  return found;
+}
+
+}  // namespace
+
+TEST(Load, ShownControlsStayClearOfEachOtherInEveryState) {
+  Rig rig;
+  EXPECT_EQ(overlapping(rig), Names{});
+  rig.commands.CommandStart_Click();  // choosing
+  EXPECT_EQ(overlapping(rig), Names{});
+  rig.commands.CommandStart_Click();  // running
+  rig.commands.CommandVinc_Click();
+  EXPECT_EQ(visibleControls(rig.form1Window, ui::ControlWindowLayout()).size(), 15U);
+  EXPECT_EQ(overlapping(rig), Names{});
+}
