@@ -97,12 +97,10 @@ void WindowWidget::moveEvent(QMoveEvent* event) {
   reapplyIfFrameChanged();
 }
 
+// The handler runs, and the close goes ahead as the toolkit's would: a close
+// refused here would also refuse the application's own quit.
 void WindowWidget::closeEvent(QCloseEvent* event) {
-  if (closeHandler_) {
-    event->ignore();
-    closeHandler_();
-    return;
-  }
+  if (closeHandler_) closeHandler_();
   QWidget::closeEvent(event);
 }
 

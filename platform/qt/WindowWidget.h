@@ -17,7 +17,7 @@ class WindowWidget : public QWidget {
   explicit WindowWidget(QSize clientPixels);
 
   void onResize(std::function<void()> handler) { resizeHandler_ = std::move(handler); }
-  // What a click on the title bar's close box does; by default the window hides.
+  // What a click on the title bar's close box does besides hiding the window.
   void onClose(std::function<void()> handler) { closeHandler_ = std::move(handler); }
 
   ImageSurface& imageSurface() { return surface_; }
