@@ -243,6 +243,13 @@ bool overlap(const fakes::FakeControl& a, const fakes::FakeControl& b) {
          a.top() < b.top() + b.height() && b.top() < a.top() + a.height();
 }
 
+std::string pairName(const std::string& a, const std::string& b) {
+  std::string name = a;
+  name += '+';
+  name += b;
+  return name;
+}
+
 // Pairs of shown controls of the control window that overlap, but for a
 // label reaching into its own box.
 std::set<std::string> overlapping(Rig& rig) {
@@ -251,9 +258,9 @@ std::set<std::string> overlapping(Rig& rig) {
   const auto shown = visibleControls(rig.form1Window, ui::ControlWindowLayout());
   for (const std::string& a : shown) {
     for (const std::string& b : shown) {
-      if (a < b && overlap(rig.f1(a), rig.f1(b)) && !labelOnItsBox.count(a + "+" + b) &&
-          !labelOnItsBox.count(b + "+" + a)) {
-        found.insert(a + "+" + b);
+      if (a < b && overlap(rig.f1(a), rig.f1(b)) && labelOnItsBox.count(pairName(a, b)) == 0 &&
+          labelOnItsBox.count(pairName(b, a)) == 0) {
+        found.insert(pairName(a, b));
       }
     }
   }

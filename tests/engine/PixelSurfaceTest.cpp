@@ -47,7 +47,7 @@ TEST(PixelSurface, PixelsAreOpaqueRgbaBytes) {
   PixelSurface surface = freshSurface();
   surface.DrawLine(150, 150, 1500, 150, platform::RGB(255, 128, 0));
   const auto* bytes = reinterpret_cast<const unsigned char*>(surface.pixels());
-  const std::size_t onLine = (10 * 400 + 50) * 4;
+  const std::size_t onLine = std::size_t{10 * 400 + 50} * 4;
   EXPECT_EQ(bytes[onLine], 255);
   EXPECT_EQ(bytes[onLine + 1], 128);
   EXPECT_EQ(bytes[onLine + 2], 0);
