@@ -72,10 +72,8 @@ void RunLoop::computeLayoutValues() {
   const float height = form2_.window.height();
   m_.fract = (height - 1000) * m_.fract / 3000;
   run_.ltrain1 = 1000;
-  run_.rscreen = m_.rtrack * m_.fract;
+  SetScreenRadii(run_, m_.rtrack, m_.fract);
   run_.rtrack2 = m_.rtrack * 1.4;
-  run_.rhalf = m_.rtrack * m_.fract / 2;
-  run_.rhalf50 = m_.rtrack * m_.fract / 2 + 50;
   run_.y0 = form2_.window.height() / 2.0 - 200;
   m_.vstopped = 0;
   m_.nframes = 0;

@@ -40,4 +40,12 @@ struct RunState {
   double ltraincDrawn = -1;
 };
 
+// The screen radii that follow from the drawing scale: the track's, the
+// direction arc's and the far direction arc's, in twips.
+inline void SetScreenRadii(RunState& run, double rtrack, double fract) {
+  run.rscreen = rtrack * fract;
+  run.rhalf = rtrack * fract / 2;
+  run.rhalf50 = rtrack * fract / 2 + 50;
+}
+
 }  // namespace engine

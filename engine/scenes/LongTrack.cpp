@@ -172,13 +172,10 @@ void WideWindowLayout(RunContext& c, double widthFactor) {
 // markers fit. At ordinary heights the window is wide enough already.
 void FitTrackToWindowWidth(RunContext& c) {
   Module1& m = c.m;
-  RunState& run = c.run;
   const double widest = (c.form2.window.width() / 2.0 - kTrackMargin) / (2 * m.rtrack);
   if (m.fract <= widest) return;
   m.fract = widest;
-  run.rscreen = m.rtrack * m.fract;
-  run.rhalf = m.rtrack * m.fract / 2;
-  run.rhalf50 = m.rtrack * m.fract / 2 + 50;
+  SetScreenRadii(c.run, m.rtrack, m.fract);
 }
 
 void LongTrackLayout(RunContext& c) {
