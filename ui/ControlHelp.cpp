@@ -3,7 +3,6 @@
 
 #include <array>
 
-
 namespace ui {
 namespace {
 

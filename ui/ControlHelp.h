@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace ui {
@@ -19,5 +20,20 @@ struct ControlHelp {
 
 std::span<const ControlHelp> ControlWindowHelp();
 std::span<const ControlHelp> TrackWindowHelp();
+
+// Gives each control of a window its names and tip. A window's controls,
+// whatever the toolkit, answer nameWithText, setAccessibleName and setTip.
+template <typename Window>
+void ApplyHelp(Window& window, std::span<const ControlHelp> help) {
+  for (const ControlHelp& entry : help) {
+    auto& control = window.control(entry.control);
+    if (entry.nameCarriesText) {
+      control.nameWithText(std::string(entry.accessibleName));
+    } else if (!entry.accessibleName.empty()) {
+      control.setAccessibleName(std::string(entry.accessibleName));
+    }
+    control.setTip(std::string(entry.tip));
+  }
+}
 
 }  // namespace ui

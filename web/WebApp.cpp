@@ -28,8 +28,8 @@ WebApp::WebApp()
     web_frame_drawn();
   });
   connectHandlers();
-  form1Window_.applyHelp(ui::ControlWindowHelp());
-  form2Window_.applyHelp(ui::TrackWindowHelp());
+  ui::ApplyHelp(form1Window_, ui::ControlWindowHelp());
+  ui::ApplyHelp(form2Window_, ui::TrackWindowHelp());
   commands_.Form1_Load();
   form1Window_.window().setVisible(true);
   commands_.Form_Resize();  // as a window's resize handler runs when it is first shown

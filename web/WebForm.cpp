@@ -32,8 +32,7 @@ bool clickable(const ui::StoredControl& stored) {
 }  // namespace
 
 WebForm::WebForm(int id, const ui::WindowLayout& stored, bool resizable, int& nextControlId)
-    : window_(id, std::string(stored.caption), stored.clientWidth, stored.clientHeight,
-              resizable) {
+    : window_(id, std::string(stored.caption), stored.clientWidth, stored.clientHeight, resizable) {
   for (const ui::StoredControl& c : stored.controls) {
     const int controlId = nextControlId++;
     const int fore = c.foreColour ? static_cast<int>(*c.foreColour) : -1;
@@ -52,18 +51,6 @@ platform::WebControl& WebForm::control(std::string_view name) {
   auto found = controls_.find(name);
   if (found == controls_.end()) throw std::out_of_range("no control " + std::string(name));
   return *found->second;
-}
-
-void WebForm::applyHelp(std::span<const ui::ControlHelp> help) {
-  for (const ui::ControlHelp& entry : help) {
-    platform::WebControl& found = control(entry.control);
-    if (entry.nameCarriesText) {
-      found.nameWithText(std::string(entry.accessibleName));
-    } else if (!entry.accessibleName.empty()) {
-      found.setAccessibleName(std::string(entry.accessibleName));
-    }
-    found.setTip(std::string(entry.tip));
-  }
 }
 
 void WebForm::onClick(std::string_view name, std::function<void()> action) {

@@ -4,12 +4,10 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "platform/web/WebWindow.h"
-#include "ui/ControlHelp.h"
 #include "ui/FormLayout.h"
 
 namespace web {
@@ -21,7 +19,6 @@ class WebForm {
 
   platform::WebWindow& window() { return window_; }
   platform::WebControl& control(std::string_view name);
-  void applyHelp(std::span<const ui::ControlHelp> help);
 
   // Clicks, Space and Return on a control run its action.
   void onClick(std::string_view name, std::function<void()> action);

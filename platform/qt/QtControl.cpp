@@ -78,6 +78,14 @@ void QtControl::nameWithText(std::string name) {
   updateAccessibleName();
 }
 
+void QtControl::setAccessibleName(const std::string& name) {
+  widget_->setAccessibleName(QString::fromStdString(name));
+}
+
+void QtControl::setTip(const std::string& tip) {
+  widget_->setToolTip(QString::fromStdString(tip));
+}
+
 void QtControl::updateAccessibleName() {
   if (accessiblePrefix_.empty()) return;
   widget_->setAccessibleName(QString::fromStdString(accessiblePrefix_) + u' ' +

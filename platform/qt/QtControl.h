@@ -28,6 +28,8 @@ class QtControl : public Control, private QObject {
   void onClick(std::function<void()> action);
   // Screen readers hear the name followed by the control's current text.
   void nameWithText(std::string name);
+  void setAccessibleName(const std::string& name);
+  void setTip(const std::string& tip);
 
   std::string text() const override;
   void setText(const std::string& text) override;

@@ -7,6 +7,7 @@
 #include <QStyleFactory>
 
 #include "platform/Twips.h"
+#include "ui/ControlHelp.h"
 
 namespace ui {
 namespace {
@@ -42,8 +43,8 @@ Application::Application()
   // Showing the picture leaves the keyboard with the control window.
   form2Window_.setAttribute(Qt::WA_ShowWithoutActivating);
   connectHandlers();
-  form1Window_.applyHelp(ControlWindowHelp());
-  form2Window_.applyHelp(TrackWindowHelp());
+  ApplyHelp(form1Window_, ControlWindowHelp());
+  ApplyHelp(form2Window_, TrackWindowHelp());
   form1Window_.move(kControlWindowMargin, kControlWindowMargin);
   commands_.Form1_Load();
   form1Window_.show();

@@ -125,18 +125,6 @@ bool FormWindow::focusNextPrevChild(bool next) {
   return true;
 }
 
-void FormWindow::applyHelp(std::span<const ControlHelp> help) {
-  for (const ControlHelp& entry : help) {
-    platform::QtControl& found = control(entry.control);
-    if (entry.nameCarriesText) {
-      found.nameWithText(std::string(entry.accessibleName));
-    } else if (!entry.accessibleName.empty()) {
-      found.widget()->setAccessibleName(ToQString(entry.accessibleName));
-    }
-    found.widget()->setToolTip(ToQString(entry.tip));
-  }
-}
-
 void FormWindow::onClick(std::string_view name, std::function<void()> action) {
   control(name).onClick(std::move(action));
 }

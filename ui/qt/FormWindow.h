@@ -3,14 +3,12 @@
 
 #include <map>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/WindowWidget.h"
-#include "ui/ControlHelp.h"
 #include "ui/FormLayout.h"
 
 namespace ui {
@@ -28,8 +26,6 @@ class FormWindow final : public platform::WindowWidget {
   platform::Window& window() { return window_; }
 
   platform::QtControl& control(std::string_view name);
-  // Names for assistive technology, and tooltips.
-  void applyHelp(std::span<const ControlHelp> help);
   void onClick(std::string_view name, std::function<void()> action);
 
  protected:
