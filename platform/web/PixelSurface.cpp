@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Twips.h"
+
 namespace platform {
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 constexpr int kSixteenthsPerTurn = 360 * 16;
 constexpr double kPi = 3.14159265358979323846;
 
@@ -24,6 +25,19 @@ std::uint32_t opaque(Rgb colour) {
 int toSixteenths(double radians) {
   return static_cast<int>(std::lround(radians * 180.0 / kPi * 16.0));
 }
+
+// Whether a pixel centre lies within the pen's reach of a circle. Squared
+// distances decide, so a pixel on the edge goes the same way however often
+// the circle is drawn.
+struct Ring {
+  double cx, cy, r, half;
+
+  bool covers(double px, double py) const {
+    const double inner = r - half;
+    const double d2 = (px - cx) * (px - cx) + (py - cy) * (py - cy);
+    return d2 <= (r + half) * (r + half) && d2 >= inner * inner;
+  }
+};
 
 double distanceToSegment(double px, double py, double x1, double y1, double x2, double y2) {
   const double dx = x2 - x1;
@@ -109,13 +123,9 @@ void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
     disk(cx, cy, r + half, colour);
     return;
   }
-  const double inner = r - half;
-  const double outer = (r + half) * (r + half);
+  const Ring ring{cx, cy, r, half};
   fill(cx - r - half, cy - r - half, cx + r + half, cy + r + half, colour,
-       [&](double px, double py) {
-         const double d2 = (px - cx) * (px - cx) + (py - cy) * (py - cy);
-         return d2 <= outer && d2 >= inner * inner;
-       });
+       [&](double px, double py) { return ring.covers(px, py); });
 }
 
 void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) {
@@ -129,12 +139,10 @@ void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour, float 
   const double cy = toPixels(y);
   const double r = std::fabs(toPixels(radius));
   const double half = penWidth_ / 2.0;
-  const double inner = r - half;
-  const double outer = (r + half) * (r + half);
+  const Ring ring{cx, cy, r, half};
   fill(cx - r - half, cy - r - half, cx + r + half, cy + r + half, colour,
        [&](double px, double py) {
-         const double d2 = (px - cx) * (px - cx) + (py - cy) * (py - cy);
-         if (d2 > outer || d2 < inner * inner) return false;
+         if (!ring.covers(px, py)) return false;
          if (sweep >= kSixteenthsPerTurn) return true;
          // Counter-clockwise on the screen, whose y grows downwards.
          double angle = std::atan2(cy - py, px - cx);
