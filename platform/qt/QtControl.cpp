@@ -48,19 +48,19 @@ void QtControl::onClick(std::function<void()> action) {
 
 bool QtControl::eventFilter(QObject* watched, QEvent* event) {
   if (watched != widget_) return false;
-  auto* button = qobject_cast<QAbstractButton*>(widget_);
+  const bool button = kind_ == Kind::Button;
   if (isPressKey(event)) {
     // A button presses itself on Space; Return presses it too.
-    if (button == nullptr) {
+    if (!button) {
       click_();
     } else if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space) {
-      button->animateClick();
+      static_cast<QAbstractButton*>(widget_.data())->animateClick();
     } else {
       return false;
     }
     return true;
   }
-  if (button != nullptr) return false;
+  if (button) return false;
   if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
     showFocus(widget_, event->type() == QEvent::FocusIn);
   } else if (event->type() == QEvent::MouseButtonRelease) {
