@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "engine/TrackGeometry.h"
-#include "platform/NumberText.h"
 
 namespace engine {
 namespace {
@@ -67,7 +66,7 @@ void runClocks(Module1& m, const RunState& run) {
 
 void computeContraction(RunContext& c) {
   Module1& m = c.m;
-  if (c.form1.TControl.text() == "OFF") {
+  if (!m.contraction) {
     m.contract = 1;
   } else {
     if (m.v > m.cc) m.v = m.cc - 1;
@@ -139,7 +138,7 @@ void writeObservedSpeed(RunContext& c) {
   run.vobs = (run.pos1s - run.pos1sold) / step;
   // Skipped in a frame that wrapped or changed speed, when the step is no speed.
   if (static_cast<float>(c.m.v) == c.m.vold && c.m.v * run.vobs >= 0) {
-    c.form2.Tv_obs.setText(platform::PlainNumberText(std::floor(run.vobs * 100 + 0.001) / 100));
+    c.form2.Tv_obs.setText(c.language.number(std::floor(run.vobs * 100 + 0.001) / 100));
   }
 }
 
@@ -151,10 +150,10 @@ void solveTrainRear(RunContext& c) {
 }
 
 void writeReadouts(RunContext& c) {
-  using platform::PlainNumberText;
-  c.form2.Tlength_obs.setText(PlainNumberText(std::floor(c.run.pos1s - c.run.pos1e)));
-  c.form2.TLocalTime.setText(PlainNumberText(std::floor(c.m.ptime / 5)));
-  c.form1.TTime.setText(PlainNumberText(std::floor(c.m.nframes / 5.0)));
+  const platform::Language& language = c.language;
+  c.form2.Tlength_obs.setText(language.number(std::floor(c.run.pos1s - c.run.pos1e)));
+  c.form2.TLocalTime.setText(language.number(std::floor(c.m.ptime / 5)));
+  c.form1.TTime.setText(language.number(std::floor(c.m.nframes / 5.0)));
 }
 
 void solveSecondTrain(RunContext& c) {

@@ -7,6 +7,9 @@
 
 namespace engine {
 
+// Where the run cycle stands: the caption of "Start" shows it.
+enum class RunMode { Idle, Choosing, Running };
+
 // The simulation variables shared by the run loop, the kinematics, the
 // scenes and the control window's handlers. One instance lives for the life
 // of the program; everything starts at zero.
@@ -26,6 +29,12 @@ struct Module1 {
   std::int32_t nframes = 0;   // frames run with v > 0
   double ptime = 0;           // proper time of the train
   double contract = 0;        // length-contraction factor
+
+  // The control window's choices, held as values: its captions show them in
+  // the user's language and never decide what a click does.
+  RunMode mode = RunMode::Idle;
+  int chosenType = 1;        // the demonstration chosen in the list, 1 to 3
+  bool contraction = false;  // the length-contraction switch
 };
 
 void SetDefaults(Module1& m);

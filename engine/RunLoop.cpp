@@ -6,7 +6,6 @@
 #include "engine/Constants.h"
 #include "engine/Kinematics.h"
 #include "engine/scenes/Scene.h"
-#include "platform/NumberText.h"
 
 namespace engine {
 namespace {
@@ -25,13 +24,15 @@ void styleSurface(platform::Surface& s, platform::Rgb bgcolor) {
 }  // namespace
 
 RunLoop::RunLoop(Module1& m, ControlPanelView form1, TrackDisplayView form2,
-                 platform::Scheduler& scheduler, platform::Clock& clock, platform::Program& program)
+                 platform::Scheduler& scheduler, platform::Clock& clock, platform::Program& program,
+                 const platform::Language& language)
     : m_(m),
       form1_(form1),
       form2_(form2),
       scheduler_(scheduler),
       clock_(clock),
-      program_(program) {}
+      program_(program),
+      language_(language) {}
 
 void RunLoop::RunSimulation() {
   ++runNumber_;
@@ -46,15 +47,15 @@ bool RunLoop::setUp() {
   prepareWindows();
   run_.first = 1.0;
   run_.fresh = 1.0;
-  m_.simtype = platform::ParseNumber(form1_.LType.text());
+  m_.simtype = m_.chosenType;
   const SceneSteps* scene = SceneFor(m_.simtype);
   if (scene == nullptr) {
     program_.EndProgram();
     return false;
   }
-  form2_.Text5.setText(scene->title);
+  form2_.Text5.setText(language_.localized(scene->title));
   SetDefaults(m_);
-  form1_.Tcc.setText(platform::PlainNumberText(m_.cc));
+  form1_.Tcc.setText(language_.number(m_.cc));
   run_.cc2 = m_.cc * m_.cc;
   form2_.window.surface().ClearSurface();
   m_.stopflag = 0;
@@ -100,10 +101,8 @@ void RunLoop::computeLayoutValues() {
 }
 
 void RunLoop::writeSpeedReadout() {
-  form1_.Tv.setText(platform::PlainNumberText(std::floor(m_.v)));
-  if (m_.cc - 1 < m_.v) {
-    form1_.Tv.setText(platform::PlainNumberText(std::floor(m_.v * 100) / 100));
-  }
+  form1_.Tv.setText(language_.number(std::floor(m_.v)));
+  if (m_.cc - 1 < m_.v) form1_.Tv.setText(language_.number(std::floor(m_.v * 100) / 100));
 }
 
 void RunLoop::runFrame() {

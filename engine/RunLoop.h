@@ -20,7 +20,8 @@ class RunLoop {
   enum class Phase { Idle, Running, Frozen };
 
   RunLoop(Module1& m, ControlPanelView form1, TrackDisplayView form2,
-          platform::Scheduler& scheduler, platform::Clock& clock, platform::Program& program);
+          platform::Scheduler& scheduler, platform::Clock& clock, platform::Program& program,
+          const platform::Language& language);
 
   // Sets a run up and draws its first frame; later frames follow from the
   // event loop. A run already going is dropped.
@@ -54,8 +55,9 @@ class RunLoop {
   platform::Scheduler& scheduler_;
   platform::Clock& clock_;
   platform::Program& program_;
+  const platform::Language& language_;
   RunState run_;
-  RunContext context_{m_, run_, form1_, form2_};
+  RunContext context_{m_, run_, form1_, form2_, language_};
   Phase phase_ = Phase::Idle;
   std::uint64_t runNumber_ = 0;
   std::int64_t framesDrawn_ = 0;

@@ -4,6 +4,7 @@
 #include "engine/Module1.h"
 #include "engine/RunState.h"
 #include "platform/Control.h"
+#include "platform/Language.h"
 #include "platform/Surface.h"
 
 namespace engine {
@@ -14,8 +15,6 @@ struct ControlPanelView {
   platform::Control& Tv;
   platform::Control& Tcc;
   platform::Control& TTime;
-  platform::Control& TControl;
-  platform::Control& LType;
 };
 
 // How far above the track window's bottom edge the scene layouts put the
@@ -40,6 +39,7 @@ struct RunContext {
   RunState& run;
   ControlPanelView& form1;
   TrackDisplayView& form2;
+  const platform::Language& language;  // titles and readouts are written in it
 
   platform::Surface& picture() const { return form2.window.surface(); }
 };

@@ -23,7 +23,12 @@ std::span<const ClickHandler> Commands::ClickHandlers() {
 }
 
 Commands::Commands(engine::Module1& m, Form1& form1, Form2& form2, engine::RunLoop& runLoop,
-                   platform::Program& program)
-    : m_(m), form1_(form1), form2_(form2), runLoop_(runLoop), program_(program) {}
+                   platform::Program& program, const platform::Language& language)
+    : m_(m),
+      form1_(form1),
+      form2_(form2),
+      runLoop_(runLoop),
+      program_(program),
+      language_(language) {}
 
 }  // namespace ui

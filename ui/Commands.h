@@ -5,6 +5,7 @@
 
 #include "engine/Module1.h"
 #include "engine/RunLoop.h"
+#include "platform/Language.h"
 #include "platform/Services.h"
 #include "ui/Forms.h"
 
@@ -23,7 +24,7 @@ struct ClickHandler {
 class Commands {
  public:
   Commands(engine::Module1& m, Form1& form1, Form2& form2, engine::RunLoop& runLoop,
-           platform::Program& program);
+           platform::Program& program, const platform::Language& language);
 
   // Every control of the control window that answers a click, with its handler.
   static std::span<const ClickHandler> ClickHandlers();
@@ -49,6 +50,7 @@ class Commands {
   void TControl_Click();
 
  private:
+  void setMode(engine::RunMode mode);
   void startChoosing();
   void startRunning();
   void stopRunning();
@@ -59,6 +61,7 @@ class Commands {
   Form2& form2_;
   engine::RunLoop& runLoop_;
   platform::Program& program_;
+  const platform::Language& language_;
 };
 
 }  // namespace ui

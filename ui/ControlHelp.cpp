@@ -6,42 +6,53 @@
 namespace ui {
 namespace {
 
-constexpr std::string_view kSpeed = "The train's speed v, in track units per time unit.";
-constexpr std::string_view kLight = "The speed of light in this demonstration, c = 30.";
-constexpr std::string_view kLocalTime =
-    "Frames in which the train moves forward, counted in fives: half-seconds at ten a second.";
-constexpr std::string_view kContraction = "Click to switch length contraction on or off.";
-constexpr std::string_view kLength =
+constexpr platform::Text kNoName{};
+constexpr platform::Text kSpeed =
+    TR_TEXT("Help", "The train's speed v, in track units per time unit.");
+constexpr platform::Text kLight =
+    TR_TEXT("Help", "The speed of light in this demonstration, c = 30.");
+constexpr platform::Text kLocalTime =
+    TR_TEXT("Help",
+            "Frames in which the train moves forward, counted in fives: half-seconds at ten a "
+            "second.");
+constexpr platform::Text kContraction =
+    TR_TEXT("Help", "Click to switch length contraction on or off.");
+constexpr platform::Text kLength = TR_TEXT(
+    "Help",
     "The length of the train (the near edge) as the observer sees it, along the track; at rest "
-    "1000.";
-constexpr std::string_view kSeenSpeed =
-    "How fast the observer sees the front of the train move along the track.";
-constexpr std::string_view kProperTime =
-    "The train's own time over the same frames: each adds the square root of 1 - v\u00b2/c\u00b2.";
+    "1000.");
+constexpr platform::Text kSeenSpeed =
+    TR_TEXT("Help", "How fast the observer sees the front of the train move along the track.");
+constexpr platform::Text kProperTime = TR_TEXT(
+    "Help", "The train's own time over the same frames: each adds the square root of 1 - v²/c².");
 
 constexpr std::array<ControlHelp, 12> kControlWindow = {{
-    {"Tv", "Speed v", kSpeed},
-    {"Lv", "", kSpeed},
-    {"Tcc", "Speed of light c", kLight},
-    {"Lcc", "", kLight},
-    {"TTime", "Local time", kLocalTime},
-    {"LTime", "", kLocalTime},
-    {"TControl", "Length contraction", kContraction},
-    {"LControl", "", kContraction},
-    {"LType", "Demonstration type", "Click to choose the next demonstration.", true},
-    {"Text7", "Demonstrations", "The three demonstrations and their numbers."},
-    {"Text5", "Message", "What to do next."},
-    {"CommandSimulation", "", "Steps to the next demonstration: 1, 2, 3, 1, ..."},
+    {"Tv", TR_TEXT("Help", "Speed v"), kSpeed},
+    {"Lv", kNoName, kSpeed},
+    {"Tcc", TR_TEXT("Help", "Speed of light c"), kLight},
+    {"Lcc", kNoName, kLight},
+    {"TTime", TR_TEXT("Help", "Local time"), kLocalTime},
+    {"LTime", kNoName, kLocalTime},
+    {"TControl", TR_TEXT("Help", "Length contraction"), kContraction},
+    {"LControl", kNoName, kContraction},
+    {"LType", TR_TEXT("Help", "Demonstration type"),
+     TR_TEXT("Help", "Click to choose the next demonstration."), true},
+    {"Text7", TR_TEXT("Help", "Demonstrations"),
+     TR_TEXT("Help", "The three demonstrations and their numbers.")},
+    {"Text5", TR_TEXT("Help", "Message"), TR_TEXT("Help", "What to do next.")},
+    {"CommandSimulation", kNoName,
+     TR_TEXT("Help", "Steps to the next demonstration: 1, 2, 3, 1, ...")},
 }};
 
 constexpr std::array<ControlHelp, 7> kTrackWindow = {{
-    {"Text5", "Demonstration title", "The demonstration now running."},
-    {"Tlength_obs", "Observed length", kLength},
-    {"Llength_obs", "", kLength},
-    {"Tv_obs", "Observed speed", kSeenSpeed},
-    {"Lv_obs", "", kSeenSpeed},
-    {"TLocalTime", "Proper time", kProperTime},
-    {"LLocalTime", "", kProperTime},
+    {"Text5", TR_TEXT("Help", "Demonstration title"),
+     TR_TEXT("Help", "The demonstration now running.")},
+    {"Tlength_obs", TR_TEXT("Help", "Observed length"), kLength},
+    {"Llength_obs", kNoName, kLength},
+    {"Tv_obs", TR_TEXT("Help", "Observed speed"), kSeenSpeed},
+    {"Lv_obs", kNoName, kSeenSpeed},
+    {"TLocalTime", TR_TEXT("Help", "Proper time"), kProperTime},
+    {"LLocalTime", kNoName, kProperTime},
 }};
 
 }  // namespace

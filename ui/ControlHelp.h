@@ -5,14 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Language.h"
+
 namespace ui {
 
 // What a screen reader calls a control and the one sentence its tooltip
-// says. Buttons need no entry: their accessible name is their caption.
+// says. Buttons need no name: their accessible name is their caption.
 struct ControlHelp {
   std::string_view control;
-  std::string_view accessibleName;  // empty: keep the toolkit's
-  std::string_view tip;
+  platform::Text accessibleName;  // no source text: keep the toolkit's
+  platform::Text tip;
   // The name is followed by the control's text, kept current: a label that
   // shows a value has no other way onto the accessibility bus.
   bool nameCarriesText = false;
@@ -21,18 +23,21 @@ struct ControlHelp {
 std::span<const ControlHelp> ControlWindowHelp();
 std::span<const ControlHelp> TrackWindowHelp();
 
-// Gives each control of a window its names and tip. A window's controls,
-// whatever the toolkit, answer nameWithText, setAccessibleName and setTip.
+// Gives each control of a window its names and tip, in the user's language.
+// A window's controls, whatever the toolkit, answer nameWithText,
+// setAccessibleName and setTip.
 template <typename Window>
-void ApplyHelp(Window& window, std::span<const ControlHelp> help) {
+void ApplyHelp(Window& window, std::span<const ControlHelp> help,
+               const platform::Language& language) {
   for (const ControlHelp& entry : help) {
     auto& control = window.control(entry.control);
+    const std::string name = language.localized(entry.accessibleName);
     if (entry.nameCarriesText) {
-      control.nameWithText(std::string(entry.accessibleName));
-    } else if (!entry.accessibleName.empty()) {
-      control.setAccessibleName(std::string(entry.accessibleName));
+      control.nameWithText(name);
+    } else if (!name.empty()) {
+      control.setAccessibleName(name);
     }
-    control.setTip(std::string(entry.tip));
+    control.setTip(language.localized(entry.tip));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/Colour.h"
+#include "platform/Language.h"
 
 namespace ui {
 
@@ -15,7 +16,7 @@ enum class ControlKind { Button, TextBox, MultiLineTextBox, Label };
 struct StoredControl {
   std::string_view name;
   ControlKind kind;
-  std::string_view text;
+  platform::Text text;             // a caption for the catalogues, or a placeholder
   float left, top, width, height;  // twips
   bool visible;
   bool centred = false;
@@ -24,7 +25,7 @@ struct StoredControl {
 };
 
 struct WindowLayout {
-  std::string_view caption;
+  platform::Text caption;
   float clientWidth, clientHeight;          // twips
   std::span<const StoredControl> controls;  // in tab order
 };

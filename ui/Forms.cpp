@@ -26,7 +26,7 @@ Form1 Form1::Bind(platform::Window& window, const ControlLookup& control) {
 }
 
 engine::ControlPanelView Form1::panelView() const {
-  return {window, Tv, Tcc, TTime, TControl, LType};
+  return {window, Tv, Tcc, TTime};
 }
 
 Form2 Form2::Bind(platform::Window& window, const ControlLookup& control) {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Colour.h"
+#include "platform/NumberText.h"
+#include "ui/Captions.h"
 #include "ui/Commands.h"
 
 namespace ui {
@@ -9,7 +11,8 @@ void Commands::Form1_Load() {
   m_.bgcolor = platform::RGB(192, 192, 192);
   f.Tv.setText("0");
   f.Tcc.setText("0");
-  f.LType.setText("1");
+  f.LType.setText(platform::PlainNumberText(m_.chosenType));
+  f.Text7.setText(DemonstrationList(language_));
   for (platform::Control* c : {&f.Tv, &f.Tcc, &f.LType, &f.Text5, &f.TTime, &f.Text7}) {
     c->setVisible(false);
   }

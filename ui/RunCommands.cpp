@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/NumberText.h"
+#include "ui/Captions.h"
 #include "ui/Commands.h"
 
 namespace ui {
@@ -11,24 +12,33 @@ void show(std::initializer_list<platform::Control*> controls, bool visible) {
 
 }  // namespace
 
-// The caption of "Start" is the state of the program: idle, choosing, running.
+// One button walks the run cycle: idle, choosing, running. Its caption shows
+// where the cycle stands; the mode, not the caption, decides.
 void Commands::CommandStart_Click() {
-  const std::string caption = form1_.CommandStart.text();
-  if (caption == "Start") {
-    startChoosing();
-  } else if (caption == "Select") {
-    startRunning();
-  } else {
-    stopRunning();
+  switch (m_.mode) {
+    case engine::RunMode::Idle:
+      startChoosing();
+      return;
+    case engine::RunMode::Choosing:
+      startRunning();
+      return;
+    case engine::RunMode::Running:
+      stopRunning();
+      return;
   }
+}
+
+void Commands::setMode(engine::RunMode mode) {
+  m_.mode = mode;
+  form1_.CommandStart.setText(language_.localized(StartCaption(mode)));
 }
 
 void Commands::startChoosing() {
   Form1& f = form1_;
-  f.CommandStart.setText("Select");
+  setMode(engine::RunMode::Choosing);
   f.CommandSimulation.setVisible(true);
   f.Text5.setVisible(true);
-  f.Text5.setText("Select Simulation");
+  f.Text5.setText(language_.localized(TR_TEXT("Control window", "Select Simulation")));
   f.LType.setVisible(true);
   f.Text7.setVisible(true);
   form2_.window.setVisible(true);
@@ -38,10 +48,10 @@ void Commands::startChoosing() {
 
 void Commands::startRunning() {
   Form1& f = form1_;
-  f.CommandStart.setText("Stop");
+  setMode(engine::RunMode::Running);
   Form_Resize();
   show({&f.Tv, &f.Tcc}, true);
-  f.Text5.setText("Select Speed v");
+  f.Text5.setText(language_.localized(TR_TEXT("Control window", "Select Speed v")));
   show({&f.LType, &f.Text7}, false);
   show({&f.TTime, &f.Lv, &f.LTime, &f.Lcc, &f.TControl}, true);
   f.CommandSimulation.setVisible(false);
@@ -60,7 +70,7 @@ void Commands::startRunning() {
 void Commands::stopRunning() {
   Form1& f = form1_;
   m_.stopflag = 1;
-  f.CommandStart.setText("Start");
+  setMode(engine::RunMode::Idle);
   show({&f.CommandVinc, &f.CommandVdec, &f.CommandVzero, &f.CommandFreeze}, false);
   show({&f.Tv, &f.Tcc, &f.Text5, &f.TTime, &f.Lv, &f.LTime, &f.Lcc, &f.LControl, &f.TControl},
        false);
@@ -72,8 +82,9 @@ void Commands::stopRunning() {
 }
 
 void Commands::stepType() {
-  double n = platform::ParseNumber(form1_.LType.text()) + 1;
+  int n = m_.chosenType + 1;
   if (n > 3) n = 1;
+  m_.chosenType = n;
   form1_.LType.setText(platform::PaddedNumberText(n));
 }
 
@@ -87,7 +98,7 @@ void Commands::LType_Click() {
 // A run without its picture teaches nothing: closing the picture stops the
 // run as "Stop" would, and the control window is back at "Start".
 void Commands::Form2_Close() {
-  if (form1_.CommandStart.text() == "Stop") stopRunning();
+  if (m_.mode == engine::RunMode::Running) stopRunning();
   form2_.window.setVisible(false);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 
+#include "ui/Captions.h"
 #include "ui/Commands.h"
 
 namespace ui {
@@ -8,7 +9,7 @@ namespace ui {
 void Commands::CommandVinc_Click() {
   m_.vold = static_cast<float>(m_.v);
   if (m_.v < 1) m_.v = 0;
-  if (form1_.TControl.text() == "ON" && m_.v >= m_.cc - 1) {
+  if (m_.contraction && m_.v >= m_.cc - 1) {
     // Near c each press halves the remaining gap, so v never reaches c.
     m_.v = m_.v + (m_.cc - m_.v) * 0.5;
   } else {
@@ -38,18 +39,14 @@ void Commands::CommandVzero_Click() {
 }
 
 void Commands::CommandFreeze_Click() {
-  if (m_.freeze == 1.0) {
-    m_.freeze = 0.0;
-    form1_.CommandFreeze.setText("Freeze");
-  } else {
-    m_.freeze = 1.0;
-    form1_.CommandFreeze.setText("Un Freeze");
-  }
+  m_.freeze = m_.freeze == 1.0 ? 0.0 : 1.0;
+  form1_.CommandFreeze.setText(language_.localized(FreezeCaption(m_.freeze == 1.0)));
   runLoop_.onControlsChanged();
 }
 
 void Commands::TControl_Click() {
-  form1_.TControl.setText(form1_.TControl.text() == "ON" ? "OFF" : "ON");
+  m_.contraction = !m_.contraction;
+  form1_.TControl.setText(language_.localized(ContractionCaption(m_.contraction)));
 }
 
 }  // namespace ui

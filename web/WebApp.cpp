@@ -16,20 +16,20 @@ ui::ControlLookup lookupIn(WebForm& form) {
 }  // namespace
 
 WebApp::WebApp()
-    : form1Window_(1, ui::ControlWindowLayout(), false, nextControlId_),
-      form2Window_(2, ui::TrackWindowLayout(), true, nextControlId_),
+    : form1Window_(1, ui::ControlWindowLayout(), false, nextControlId_, language_),
+      form2Window_(2, ui::TrackWindowLayout(), true, nextControlId_, language_),
       form1_(ui::Form1::Bind(form1Window_.window(), lookupIn(form1Window_))),
       form2_(ui::Form2::Bind(form2Window_.window(), lookupIn(form2Window_))),
-      runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_),
-      commands_(module_, form1_, form2_, runLoop_, program_) {
-  form2Window_.window().drawThrough(recorder_);
+      runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_,
+               language_),
+      commands_(module_, form1_, form2_, runLoop_, program_, language_) {
   runLoop_.setFrameObserver([this] {
-    recorder_.frameEnded();
+    if (frameObserver_) frameObserver_();
     web_frame_drawn();
   });
   connectHandlers();
-  ui::ApplyHelp(form1Window_, ui::ControlWindowHelp());
-  ui::ApplyHelp(form2Window_, ui::TrackWindowHelp());
+  ui::ApplyHelp(form1Window_, ui::ControlWindowHelp(), language_);
+  ui::ApplyHelp(form2Window_, ui::TrackWindowHelp(), language_);
   commands_.Form1_Load();
   form1Window_.window().setVisible(true);
   commands_.Form_Resize();  // as a window's resize handler runs when it is first shown

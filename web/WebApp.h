@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include "engine/Module1.h"
 #include "engine/RunLoop.h"
+#include "platform/web/WebLanguage.h"
 #include "platform/web/WebServices.h"
 #include "ui/Commands.h"
 #include "ui/Forms.h"
-#include "web/FrameRecorder.h"
 #include "web/WebForm.h"
 
 namespace web {
@@ -23,26 +25,27 @@ class WebApp {
   void paint(int windowId);
   void clientResized(int windowId, int width, int height);
 
-  // For the page's own tests: the last frame drawn alone on a fresh buffer.
-  const platform::PixelSurface& lastFrameAlone() { return recorder_.lastFrameAlone(); }
-  platform::PixelSurface& trackPixels() { return form2Window_.window().pixels(); }
+  platform::WebWindow& trackWindow() { return form2Window_.window(); }
+  // Something else to do after each frame is drawn, besides telling the page.
+  void observeFrames(std::function<void()> observer) { frameObserver_ = std::move(observer); }
 
  private:
   WebForm& formById(int windowId) { return windowId == 1 ? form1Window_ : form2Window_; }
   void connectHandlers();
 
   int nextControlId_ = 1;
+  platform::WebLanguage language_;
   engine::Module1 module_;
   platform::WebScheduler scheduler_;
   platform::WebClock clock_;
   platform::WebProgram program_{scheduler_};
   WebForm form1Window_;
   WebForm form2Window_;
-  FrameRecorder recorder_{form2Window_.window().pixels()};
   ui::Form1 form1_;
   ui::Form2 form2_;
   engine::RunLoop runLoop_;
   ui::Commands commands_;
+  std::function<void()> frameObserver_;
 };
 
 }  // namespace web

@@ -31,15 +31,17 @@ bool clickable(const ui::StoredControl& stored) {
 
 }  // namespace
 
-WebForm::WebForm(int id, const ui::WindowLayout& stored, bool resizable, int& nextControlId)
-    : window_(id, std::string(stored.caption), stored.clientWidth, stored.clientHeight, resizable) {
+WebForm::WebForm(int id, const ui::WindowLayout& stored, bool resizable, int& nextControlId,
+                 const platform::Language& language)
+    : window_(id, language.localized(stored.caption), stored.clientWidth, stored.clientHeight,
+              resizable) {
   for (const ui::StoredControl& c : stored.controls) {
     const int controlId = nextControlId++;
     const int fore = c.foreColour ? static_cast<int>(*c.foreColour) : -1;
     auto control = std::make_unique<platform::WebControl>(
         id, controlId, kindOf(c.kind), std::string(c.name), c.left, c.top, c.width, c.height,
         c.centred, fore, clickable(c));
-    control->setText(std::string(c.text));
+    control->setText(language.localized(c.text));
     if (c.backColour) control->setBackColor(*c.backColour);
     control->setVisible(c.visible);
     namesById_.emplace(controlId, std::string(c.name));

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Language.h"
 #include "platform/web/WebWindow.h"
 #include "ui/FormLayout.h"
 
@@ -15,7 +16,8 @@ namespace web {
 // A window of the page with the controls of its stored layout.
 class WebForm {
  public:
-  WebForm(int id, const ui::WindowLayout& stored, bool resizable, int& nextControlId);
+  WebForm(int id, const ui::WindowLayout& stored, bool resizable, int& nextControlId,
+          const platform::Language& language);
 
   platform::WebWindow& window() { return window_; }
   platform::WebControl& control(std::string_view name);

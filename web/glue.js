@@ -199,6 +199,25 @@ mergeInto(LibraryManager.library, {
     Page.controls[id].title = UTF8ToString(tip);
   },
 
+  web_translate__deps: ['$stringToNewUTF8'],
+  web_translate: function (context, source) {
+    const text = RelativityPage.catalogue[UTF8ToString(context) + '\u0004' + UTF8ToString(source)];
+    return text === undefined ? 0 : stringToNewUTF8(text);
+  },
+
+  // The user's languages and the page's catalogues, each a line.
+  web_preferred_languages__deps: ['$stringToNewUTF8'],
+  web_preferred_languages: function () {
+    return stringToNewUTF8(RelativityPage.preferredLanguages().join('\n'));
+  },
+  web_catalogue_languages__deps: ['$stringToNewUTF8'],
+  web_catalogue_languages: function () {
+    return stringToNewUTF8(RelativityPage.catalogues().join('\n'));
+  },
+  web_load_catalogue: function (language) {
+    RelativityPage.loadCatalogue(UTF8ToString(language), () => Module['_web_start']());
+  },
+
   web_timer_start__deps: ['$Page'],
   web_timer_start: function (id, milliseconds) {
     if (milliseconds < 0) {

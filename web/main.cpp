@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The web page's entry point: builds the program and leaves it to the
-// browser's events. The page calls back through the functions below.
+// The web page's entry point: chooses the language, has its catalogue
+// loaded, then builds the program and leaves it to the browser's events.
+// The page calls back through the functions below.
 #include <emscripten.h>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "platform/web/WebBridge.h"
+#include "ui/Languages.h"
+#include "web/TestHooks.h"
 #include "web/WebApp.h"
 
 namespace {
@@ -12,10 +20,27 @@ namespace {
 // The one program of the page; the page's callbacks reach it here.
 std::unique_ptr<web::WebApp> program;
 
+// The lines of a text the page allocated.
+std::vector<std::string> linesOf(char* text) {
+  std::vector<std::string> lines;
+  std::string_view rest(text);
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    lines.emplace_back(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  }
+  std::free(text);
+  return lines;
+}
+
 }  // namespace
 
 extern "C" {
 
+EMSCRIPTEN_KEEPALIVE void web_start() {
+  program = std::make_unique<web::WebApp>();
+  web::AfterStart(*program);
+}
 EMSCRIPTEN_KEEPALIVE void web_on_click(int control) {
   program->click(control);
 }
@@ -32,20 +57,12 @@ EMSCRIPTEN_KEEPALIVE void web_on_client_resized(int window, int width, int heigh
   program->clientResized(window, width, height);
 }
 
-// For the page's tests: the last frame drawn alone, and the track picture.
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* web_test_last_frame_alone() {
-  return program->lastFrameAlone().pixels();
-}
-EMSCRIPTEN_KEEPALIVE const std::uint32_t* web_test_track_pixels() {
-  return program->trackPixels().pixels();
-}
-EMSCRIPTEN_KEEPALIVE int web_test_track_width() {
-  return program->trackPixels().width();
-}
-
 }  // extern "C"
 
 int main() {
-  program = std::make_unique<web::WebApp>();
+  const std::vector<std::string> catalogues = linesOf(web_catalogue_languages());
+  const std::vector<std::string_view> offered(catalogues.begin(), catalogues.end());
+  const std::string language = ui::ChooseLanguage(linesOf(web_preferred_languages()), offered);
+  web_load_catalogue(language.c_str());
   return 0;
 }

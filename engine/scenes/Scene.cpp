@@ -6,17 +6,30 @@
 #include "engine/scenes/Terrell.h"
 
 namespace engine {
+namespace {
+
+const SceneSteps kScenes[] = {
+    {TR_TEXT("Demonstrations", "Round Track"),
+     TR_TEXT("Demonstrations", "Train on round track Demonstration"), RoundTrackLayout,
+     RoundTrackFrame},
+    {TR_TEXT("Demonstrations", "Horse Racing Track"),
+     TR_TEXT("Demonstrations", "Train on long track Demonstration"), LongTrackLayout,
+     LongTrackFrame},
+    {TR_TEXT("Demonstrations", "Terrell rotation"), TR_TEXT("Demonstrations", "Terrell rotation ?"),
+     TerrellLayout, TerrellFrame},
+};
+
+}  // namespace
 
 const SceneSteps* SceneFor(double simtype) {
-  static const SceneSteps kScenes[] = {
-      {"Train on round track Demonstration", RoundTrackLayout, RoundTrackFrame},
-      {"Train on long track Demonstration", LongTrackLayout, LongTrackFrame},
-      {"Terrell rotation ?", TerrellLayout, TerrellFrame},
-  };
   if (simtype == 1) return &kScenes[0];
   if (simtype == 2) return &kScenes[1];
   if (simtype == 3) return &kScenes[2];
   return nullptr;
+}
+
+std::span<const SceneSteps> Scenes() {
+  return kScenes;
 }
 
 }  // namespace engine

@@ -1,18 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
+
 #include "engine/Views.h"
+#include "platform/Language.h"
 
 namespace engine {
 
 // The two steps each demonstration gives the run loop.
 struct SceneSteps {
-  const char* title;
+  platform::Text listName;      // its line in the list of demonstrations
+  platform::Text title;         // the track window's title while it runs
   void (*layout)(RunContext&);  // once per run: sizes the track window, places readouts
   void (*frame)(RunContext&);   // every frame: erases the last picture, draws the new one
 };
 
 // The scene of a demonstration type, or nullptr for a type there is none of.
 const SceneSteps* SceneFor(double simtype);
+
+// Every demonstration, in the order of its number (1, 2, 3).
+std::span<const SceneSteps> Scenes();
 
 }  // namespace engine

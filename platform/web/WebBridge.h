@@ -26,6 +26,15 @@ void web_control_move(int control, double left, double top);
 void web_control_set_accessible_name(int control, const char* name);
 void web_control_set_tip(int control, const char* tip);
 
+// The text in the page's catalogue, allocated with malloc; null when it has none.
+char* web_translate(const char* context, const char* source);
+// The user's languages, most wanted first, and the page's catalogues: a line
+// each, allocated with malloc.
+char* web_preferred_languages();
+char* web_catalogue_languages();
+// Loads the catalogue of a language, then calls web_start.
+void web_load_catalogue(const char* language);
+
 void web_timer_start(int timer, double milliseconds);  // below 0: as soon as events allow
 void web_timer_cancel(int timer);
 void web_program_ended();

@@ -191,19 +191,28 @@ TEST(SpeedCommands, VZeroRemembersTheSpeedItStopped) {
   EXPECT_EQ(rig.m.vstopped, 0);
 }
 
-TEST(SpeedCommands, TypedContractionTextCountsAsOnForTheFrameOnly) {
+// The captions show the choices; whatever a caption says (another language,
+// or text put in the box), the values decide what a click and a frame do.
+TEST(Captions, NeverDecideWhatAClickDoes) {
   Rig rig;
   rig.startRun(1);
-  rig.form1.TControl.setText("maybe");
-  rig.clickVinc(29);
-  rig.commands.CommandVinc_Click();  // not "ON": plain step to 30
-  EXPECT_EQ(rig.m.v, 30);
+  rig.form1.TControl.setText("ON");
+  rig.form1.CommandStart.setText("Start");
+  rig.form1.LType.setText(" 3");
+  rig.clickVinc(31);
+  EXPECT_EQ(rig.m.v, 30);  // contraction is off: plain steps to c
   rig.runFrames(3);
-  EXPECT_EQ(rig.state().ltrainc, 0);  // contraction is on in the frame
+  EXPECT_EQ(rig.state().ltrainc, 1000);
   rig.commands.TControl_Click();
+  EXPECT_TRUE(rig.m.contraction);
   EXPECT_EQ(rig.f1("TControl").text(), "ON");
   rig.commands.TControl_Click();
   EXPECT_EQ(rig.f1("TControl").text(), "OFF");
+  rig.commands.CommandStart_Click();  // running: this is "Stop"
+  EXPECT_EQ(rig.m.mode, engine::RunMode::Idle);
+  EXPECT_EQ(rig.f1("CommandStart").text(), "Start");
+  rig.startRun(2);  // the type chosen before, 1, steps to 2
+  EXPECT_EQ(rig.m.simtype, 2);
 }
 
 TEST(RunCommands, ClosingThePictureWhileChoosingIsUndoneBySelect) {

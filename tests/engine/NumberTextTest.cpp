@@ -7,23 +7,7 @@
 #include "platform/NumberText.h"
 
 using platform::PaddedNumberText;
-using platform::ParseNumber;
 using platform::PlainNumberText;
-
-TEST(ParseNumber, ReadsTheLeadingNumberOfAwkwardText) {
-  struct Case {
-    const char* text;
-    double expected;
-  };
-  const Case cases[] = {
-      {" 2", 2},          {"", 0},      {"abc", 0},     {"-", 0},    {"3.5xyz", 3.5}, {"1", 1},
-      {"  -4.25", -4.25}, {"1 2", 12},  {".5", 0.5},    {"+7", 7},   {"2e3", 2000},   {"2e", 2},
-      {"1d2", 100},       {"1e400", 0}, {"12abc3", 12}, {"\t 3", 3}, {"-.", 0},       {"e5", 0},
-      {"1e-310", 0},  // too small for a double's full precision: nothing
-      {"29.875", 29.875}, {"0.1", 0.1},
-  };
-  for (const Case& c : cases) EXPECT_EQ(ParseNumber(c.text), c.expected) << '"' << c.text << '"';
-}
 
 TEST(PlainNumberText, WritesReadoutsWithoutBlankOrExponent) {
   EXPECT_EQ(PlainNumberText(30), "30");

@@ -177,7 +177,7 @@ TEST(RunLoop, SecondRunStartsAfresh) {
 TEST(RunLoop, AnUnknownTypeEndsTheProgramAfterClearing) {
   Rig rig;
   rig.commands.CommandStart_Click();
-  rig.form1.LType.setText("7");
+  rig.m.chosenType = 7;
   rig.commands.CommandStart_Click();
   EXPECT_TRUE(rig.program.ended());
   EXPECT_EQ(rig.runLoop.framesDrawn(), 0);

@@ -49,7 +49,7 @@ class RecordingSurface final : public platform::Surface {
 class FakeControl final : public platform::Control {
  public:
   explicit FakeControl(const ui::StoredControl& stored)
-      : text_(stored.text),
+      : text_(stored.text.source),
         visible_(stored.visible),
         left_(stored.left),
         top_(stored.top),

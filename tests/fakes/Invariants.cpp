@@ -68,7 +68,7 @@ std::string checkRun(Rig& rig) {
 
 std::string CheckInvariants(Rig& rig) {
   if (!(rig.m.v >= -rig.m.cc && rig.m.v <= rig.m.cc)) return "speed beyond c";
-  if (rig.f1("CommandStart").text() == "Stop" && !rig.form2Window.isVisible()) {
+  if (rig.m.mode == engine::RunMode::Running && !rig.form2Window.isVisible()) {
     return "a run without its picture";
   }
   if (rig.runLoop.framesDrawn() > 0) {

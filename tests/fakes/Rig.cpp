@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/fakes/Rig.h"
 
-#include "platform/NumberText.h"
-
 namespace fakes {
 namespace {
 
@@ -19,8 +17,8 @@ Rig::Rig()
       form2Window(ui::TrackWindowLayout()),
       form1(ui::Form1::Bind(form1Window, lookupIn(form1Window))),
       form2(ui::Form2::Bind(form2Window, lookupIn(form2Window))),
-      runLoop(m, form1.panelView(), form2.displayView(), time, time, program),
-      commands(m, form1, form2, runLoop, program) {
+      runLoop(m, form1.panelView(), form2.displayView(), time, time, program, language),
+      commands(m, form1, form2, runLoop, program, language) {
   commands.Form1_Load();
   form1Window.setVisible(true);
   commands.Form_Resize();
@@ -28,7 +26,7 @@ Rig::Rig()
 
 void Rig::startRun(int simtype) {
   commands.CommandStart_Click();
-  while (platform::ParseNumber(form1.LType.text()) != simtype) commands.CommandSimulation_Click();
+  while (m.chosenType != simtype) commands.CommandSimulation_Click();
   commands.CommandStart_Click();
 }
 

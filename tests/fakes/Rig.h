@@ -29,6 +29,7 @@ class Rig {
   RecordingSurface& picture() { return form2Window.recording(); }
   const engine::RunState& state() const { return runLoop.state(); }
 
+  platform::SourceLanguage language;
   engine::Module1 m;
   VirtualTime time;
   FakeProgram program;

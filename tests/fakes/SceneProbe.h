@@ -32,7 +32,7 @@ class SceneProbe {
   engine::RunState run;
   engine::ControlPanelView panel = rig.form1.panelView();
   engine::TrackDisplayView display = rig.form2.displayView();
-  engine::RunContext context{rig.m, run, panel, display};
+  engine::RunContext context{rig.m, run, panel, display, rig.language};
 };
 
 inline bool SameArc(const DrawCall& call, double start, double end, platform::Rgb colour) {

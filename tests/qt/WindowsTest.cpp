@@ -69,7 +69,7 @@ class WindowsTest : public QObject {
         const bool caption = c.kind == ui::ControlKind::Button || c.kind == ui::ControlKind::Label;
         if (!caption && c.name != "TControl") continue;
         QWidget* widget = window->control(c.name).widget();
-        const QString text = QString::fromUtf8(c.text.data(), c.text.size());
+        const QString text = QString::fromUtf8(c.text.source);
         const QFontMetrics metrics(widget->font());
         const int room = widget->width() - (c.kind == ui::ControlKind::Label ? 0 : 6);
         QVERIFY2(metrics.horizontalAdvance(text) <= room, qPrintable(text));

@@ -50,11 +50,9 @@ void press(ui::FormWindow& window, const char* button) {
 
 void startRun(ui::Application& app, int simtype, int speedClicks) {
   ui::FormWindow& form1 = app.controlWindow();
-  if (form1.control("CommandStart").text() == "Stop") press(form1, "CommandStart");
+  if (app.simulation().mode == engine::RunMode::Running) press(form1, "CommandStart");
   press(form1, "CommandStart");
-  while (form1.control("LType").text().find(std::to_string(simtype)) == std::string::npos) {
-    press(form1, "CommandSimulation");
-  }
+  while (app.simulation().chosenType != simtype) press(form1, "CommandSimulation");
   press(form1, "CommandStart");
   for (int i = 0; i < speedClicks; ++i) press(form1, "CommandVinc");
 }

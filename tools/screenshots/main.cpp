@@ -83,12 +83,10 @@ bool captureChoosing(ui::Application& app, const QDir& into) {
 bool capture(ui::Application& app, const Scene& scene, const QDir& into) {
   ui::Commands& commands = app.commands();
   ui::FormWindow& form1 = app.controlWindow();
-  if (form1.control("CommandStart").text() == "Stop") press(form1, "CommandStart");
+  if (app.simulation().mode == engine::RunMode::Running) press(form1, "CommandStart");
   press(form1, "CommandStart");
-  while (form1.control("LType").text().find(std::to_string(scene.simtype)) == std::string::npos) {
-    press(form1, "CommandSimulation");
-  }
-  if ((form1.control("TControl").text() == "ON") != scene.contraction) commands.TControl_Click();
+  while (app.simulation().chosenType != scene.simtype) press(form1, "CommandSimulation");
+  if (app.simulation().contraction != scene.contraction) commands.TControl_Click();
   press(form1, "CommandStart");
   for (int i = 0; i < scene.speedClicks; ++i) press(form1, "CommandVinc");
   form1.activateWindow();  // the keyboard stays with the controls, as for a user

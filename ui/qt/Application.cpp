@@ -29,12 +29,13 @@ void ApplyControlLook() {
 }
 
 Application::Application()
-    : form2Window_(TrackWindowLayout()),
-      form1Window_(ControlWindowLayout()),
+    : form2Window_(TrackWindowLayout(), language_),
+      form1Window_(ControlWindowLayout(), language_),
       form1_(Form1::Bind(form1Window_.window(), lookupIn(form1Window_))),
       form2_(Form2::Bind(form2Window_.window(), lookupIn(form2Window_))),
-      runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_),
-      commands_(module_, form1_, form2_, runLoop_, program_) {
+      runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_,
+               language_),
+      commands_(module_, form1_, form2_, runLoop_, program_, language_) {
   // Docks and task switchers tie the windows to the installed launcher.
   QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
   QCoreApplication::setApplicationName(QStringLiteral(APP_ID));
@@ -43,8 +44,8 @@ Application::Application()
   // Showing the picture leaves the keyboard with the control window.
   form2Window_.setAttribute(Qt::WA_ShowWithoutActivating);
   connectHandlers();
-  ApplyHelp(form1Window_, ControlWindowHelp());
-  ApplyHelp(form2Window_, TrackWindowHelp());
+  ApplyHelp(form1Window_, ControlWindowHelp(), language_);
+  ApplyHelp(form2Window_, TrackWindowHelp(), language_);
   form1Window_.move(kControlWindowMargin, kControlWindowMargin);
   commands_.Form1_Load();
   form1Window_.show();

@@ -4,6 +4,7 @@
 #include "engine/Module1.h"
 #include "engine/RunLoop.h"
 #include "platform/SteadyClock.h"
+#include "platform/qt/QtLanguage.h"
 #include "platform/qt/QtServices.h"
 #include "ui/Commands.h"
 #include "ui/Forms.h"
@@ -13,7 +14,7 @@ namespace ui {
 
 // The whole program: the shared simulation variables, both windows, the
 // run loop and the handlers, wired together. Construct it after the
-// QApplication; it loads the control window and shows it.
+// QApplication and its translations; it loads the control window and shows it.
 class Application {
  public:
   Application();
@@ -29,6 +30,7 @@ class Application {
   void connectHandlers();
 
   engine::Module1 module_;
+  platform::QtLanguage language_;
   platform::QtScheduler scheduler_;
   platform::SteadyClock clock_;
   platform::QtProgram program_;

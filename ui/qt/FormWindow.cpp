@@ -77,11 +77,11 @@ void applyColours(const StoredControl& stored, platform::QtControl& control) {
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowLayout& stored)
+FormWindow::FormWindow(const WindowLayout& stored, const platform::Language& language)
     : WindowWidget(QSize(platform::ToWholePixels(stored.clientWidth),
                          platform::ToWholePixels(stored.clientHeight))) {
-  setWindowTitle(ToQString(stored.caption));
-  for (const StoredControl& control : stored.controls) addControl(control);
+  setWindowTitle(ToQString(language.localized(stored.caption)));
+  for (const StoredControl& control : stored.controls) addControl(control, language);
   // Labels lie under the other controls where they overlap ("Local Time"
   // reaches into its readout box), as labels drawn on the window would.
   for (const StoredControl& control : stored.controls) {
@@ -89,12 +89,12 @@ FormWindow::FormWindow(const WindowLayout& stored)
   }
 }
 
-void FormWindow::addControl(const StoredControl& stored) {
+void FormWindow::addControl(const StoredControl& stored, const platform::Language& language) {
   QWidget* widget = makeWidget(stored, this);
   widget->setObjectName(ToQString(stored.name));
   auto control = std::make_unique<platform::QtControl>(widget, kindOf(stored.kind), stored.left,
                                                        stored.top, stored.width, stored.height);
-  control->setText(std::string(stored.text));
+  control->setText(language.localized(stored.text));
   applyColours(stored, *control);
   control->setVisible(stored.visible);
   controls_.emplace(std::string(stored.name), std::move(control));

@@ -20,7 +20,7 @@ inline QString ToQString(std::string_view text) {
 // A window with the controls of its stored layout, in tab order.
 class FormWindow final : public platform::WindowWidget {
  public:
-  explicit FormWindow(const WindowLayout& stored);
+  FormWindow(const WindowLayout& stored, const platform::Language& language);
 
   // The window as the handlers and the engine see it, in twips.
   platform::Window& window() { return window_; }
@@ -34,7 +34,7 @@ class FormWindow final : public platform::WindowWidget {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  void addControl(const StoredControl& stored);
+  void addControl(const StoredControl& stored, const platform::Language& language);
 
   std::map<std::string, std::unique_ptr<platform::QtControl>, std::less<>> controls_;
   platform::QtWindow window_{*this};

@@ -12,7 +12,9 @@ import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
-const site = path.join(root, 'build/web');
+// The test build of the page: the same page with the frame recorder the tests read.
+const site = path.join(root, 'build/web-test');
+const shippedSite = path.join(root, 'build/web');
 const paritySite = path.join(root, 'build/web-parity');
 const goldenDump = path.join(root, 'build/test/tests/golden_dump');
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
