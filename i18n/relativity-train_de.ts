@@ -2,234 +2,245 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>Command line</name>
+    <message>
+        <source>An interactive demonstration of special relativity for teaching.</source>
+        <translation>Eine interaktive Demonstration der speziellen Relativitätstheorie für den Unterricht.</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, ...) instead of the system&apos;s.</source>
+        <translation>Diese Sprache (de, fr, ...) statt der des Systems verwenden.</translation>
+    </message>
+</context>
+<context>
     <name>Control window</name>
     <message>
         <source>Select</source>
         <extracomment>The Start button while a demonstration is being chosen: starts it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wählen</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>ON</source>
         <extracomment>The length-contraction switch; its box is narrow (about 4 letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EIN</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>Un Freeze</source>
         <extracomment>The Freeze button while the picture is frozen: lets it go on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit</translation>
     </message>
     <message>
         <source>Length Contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Längenkontraktion</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Control Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung</translation>
     </message>
     <message>
         <source>Select Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation wählen</translation>
     </message>
     <message>
         <source>Select Speed v</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit v wählen</translation>
     </message>
 </context>
 <context>
     <name>Demonstrations</name>
     <message>
         <source>Round Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisbahn</translation>
     </message>
     <message>
         <source>Train on round track Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug auf der Kreisbahn</translation>
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pferderennbahn</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug auf der langen Bahn</translation>
     </message>
     <message>
         <source>Terrell rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Terrell-Rotation</translation>
     </message>
     <message>
         <source>Terrell rotation ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Terrell-Rotation?</translation>
     </message>
 </context>
 <context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
-        <translation type="unfinished"></translation>
+        <translation>Relativitätszug</translation>
     </message>
     <message>
         <source>Special Relativity Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Demonstration zur speziellen Relativitätstheorie</translation>
     </message>
     <message>
         <source>See a train as an observer sees it when light takes time to arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Zug so sehen, wie ihn ein Beobachter sieht, wenn das Licht Zeit braucht</translation>
     </message>
     <message>
         <source>relativity;light;Lorentz;contraction;Terrell;physics;teaching;</source>
-        <translation type="unfinished"></translation>
+        <translation>Relativität;Relativitätstheorie;Licht;Lorentz;Längenkontraktion;Eigenzeit;Terrell;Physik;Unterricht;</translation>
     </message>
     <message>
         <source>Watch a train as an observer sees it when light takes time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zug, wie ein Beobachter ihn sieht, wenn das Licht Zeit braucht</translation>
     </message>
     <message>
         <source>An interactive demonstration of special relativity for teaching. A train runs along a track at a speed you choose, below the demonstration&apos;s speed of light. Light from each end of the train takes time to reach the observer, so the observer sees each end where it was when the light left it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine interaktive Demonstration der speziellen Relativitätstheorie für den Unterricht. Ein Zug fährt mit einer wählbaren Geschwindigkeit unterhalb der Lichtgeschwindigkeit der Demonstration eine Bahn entlang. Das Licht von jedem Ende des Zuges braucht Zeit bis zum Beobachter, also sieht der Beobachter jedes Ende dort, wo es war, als das Licht es verließ.</translation>
     </message>
     <message>
         <source>Three demonstrations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei Demonstrationen:</translation>
     </message>
     <message>
         <source>a round track with the observer at its centre, where the seen train trails the true one;</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kreisbahn mit dem Beobachter im Mittelpunkt, auf der der gesehene Zug dem wahren nachläuft;</translation>
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation type="unfinished"></translation>
+        <translation>eine lange Rennbahn, auf der sich der gesehene Zug beim Näherkommen streckt und beim Entfernen schrumpft;</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Körper, der auf Geraden vorbeizieht und dessen Bild gedreht aussieht (Terrell-Rotation).</translation>
     </message>
     <message>
         <source>Readouts give the observed length, the observed speed, the train&apos;s proper time and the observer&apos;s local time; length contraction can be switched on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen geben die beobachtete Länge, die beobachtete Geschwindigkeit, die Eigenzeit des Zuges und die Ortszeit des Beobachters an; die Längenkontraktion lässt sich ein- und ausschalten.</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>The train&apos;s speed v, in track units per time unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geschwindigkeit v des Zuges, in Bahneinheiten pro Zeiteinheit.</translation>
     </message>
     <message>
         <source>The speed of light in this demonstration, c = 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lichtgeschwindigkeit in dieser Demonstration, c = 30.</translation>
     </message>
     <message>
         <source>Frames in which the train moves forward, counted in fives: half-seconds at ten a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder, in denen der Zug vorwärts fährt, in Fünfern gezählt: halbe Sekunden bei zehn Bildern pro Sekunde.</translation>
     </message>
     <message>
         <source>Click to switch length contraction on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken schaltet die Längenkontraktion ein oder aus.</translation>
     </message>
     <message>
         <source>The length of the train (the near edge) as the observer sees it, along the track; at rest 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länge des Zuges (der nahen Kante), wie der Beobachter sie sieht, entlang der Bahn; in Ruhe 1000.</translation>
     </message>
     <message>
         <source>How fast the observer sees the front of the train move along the track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie schnell der Beobachter die Spitze des Zuges entlang der Bahn fahren sieht.</translation>
     </message>
     <message>
         <source>The train&apos;s own time over the same frames: each adds the square root of 1 - v²/c².</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eigenzeit des Zuges über dieselben Bilder: jedes fügt die Wurzel aus 1 - v²/c² hinzu.</translation>
     </message>
     <message>
         <source>Speed v</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit v</translation>
     </message>
     <message>
         <source>Speed of light c</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtgeschwindigkeit c</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit</translation>
     </message>
     <message>
         <source>Length contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Längenkontraktion</translation>
     </message>
     <message>
         <source>Demonstration type</source>
-        <translation type="unfinished"></translation>
+        <translation>Demonstration Nummer</translation>
     </message>
     <message>
         <source>Click to choose the next demonstration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken wählt die nächste Demonstration.</translation>
     </message>
     <message>
         <source>Demonstrations</source>
-        <translation type="unfinished"></translation>
+        <translation>Demonstrationen</translation>
     </message>
     <message>
         <source>The three demonstrations and their numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei Demonstrationen und ihre Nummern.</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>What to do next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was als Nächstes zu tun ist.</translation>
     </message>
     <message>
         <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geht zur nächsten Demonstration: 1, 2, 3, 1, ...</translation>
     </message>
     <message>
         <source>Demonstration title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel der Demonstration</translation>
     </message>
     <message>
         <source>The demonstration now running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufende Demonstration.</translation>
     </message>
     <message>
         <source>Observed length</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachtete Länge</translation>
     </message>
     <message>
         <source>Observed speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Beobachtete Geschwindigkeit</translation>
     </message>
     <message>
         <source>Proper time</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenzeit</translation>
     </message>
 </context>
 <context>
@@ -237,26 +248,37 @@
     <message>
         <source>.</source>
         <extracomment>The decimal sign of the readouts, as &quot;13.59&quot; is written in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>,</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>The program has ended. Reload the page to start it again.</source>
+        <translation>Das Programm wurde beendet. Laden Sie die Seite neu, um es wieder zu starten.</translation>
+    </message>
+    <message>
+        <source>Close %1</source>
+        <translation>%1 schließen</translation>
     </message>
 </context>
 <context>
     <name>Track window</name>
     <message>
         <source>Length obs</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge beob.</translation>
     </message>
     <message>
         <source>v obs</source>
-        <translation type="unfinished"></translation>
+        <translation>v beob.</translation>
     </message>
     <message>
         <source>Proper Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenzeit</translation>
     </message>
     <message>
         <source>Track Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahnanzeige</translation>
     </message>
 </context>
 </TS>

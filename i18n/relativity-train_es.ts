@@ -2,245 +2,283 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>Command line</name>
+    <message>
+        <source>An interactive demonstration of special relativity for teaching.</source>
+        <translation>Una demostración interactiva de la relatividad especial para la enseñanza.</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, ...) instead of the system&apos;s.</source>
+        <translation>Usar este idioma (de, fr, ...) en lugar del del sistema.</translation>
+    </message>
+</context>
+<context>
     <name>Control window</name>
     <message>
         <source>Select</source>
         <extracomment>The Start button while a demonstration is being chosen: starts it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>ON</source>
         <extracomment>The length-contraction switch; its box is narrow (about 4 letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SÍ</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
     <message>
         <source>Un Freeze</source>
         <extracomment>The Freeze button while the picture is frozen: lets it go on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>Congelar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo local</translation>
     </message>
     <message>
         <source>Length Contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrac. de longitud</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación</translation>
     </message>
     <message>
         <source>Control Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Select Simulation</source>
+        <translation>Elija la simulación</translation>
+    </message>
+    <message>
+        <source>Select Speed v</source>
+        <translation>Elija la velocidad v</translation>
     </message>
 </context>
 <context>
     <name>Demonstrations</name>
     <message>
         <source>Round Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista circular</translation>
     </message>
     <message>
         <source>Train on round track Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tren en pista circular</translation>
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Hipódromo</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tren en pista larga</translation>
     </message>
     <message>
         <source>Terrell rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotación de Terrell</translation>
     </message>
     <message>
         <source>Terrell rotation ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Rotación de Terrell?</translation>
     </message>
 </context>
 <context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
-        <translation type="unfinished"></translation>
+        <translation>Tren relativista</translation>
     </message>
     <message>
         <source>Special Relativity Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Demostración de relatividad especial</translation>
     </message>
     <message>
         <source>See a train as an observer sees it when light takes time to arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver un tren como lo ve un observador cuando la luz tarda en llegar</translation>
     </message>
     <message>
         <source>relativity;light;Lorentz;contraction;Terrell;physics;teaching;</source>
-        <translation type="unfinished"></translation>
+        <translation>relatividad;luz;Lorentz;contracción;tiempo propio;Terrell;física;enseñanza;</translation>
     </message>
     <message>
         <source>Watch a train as an observer sees it when light takes time</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tren tal como lo ve un observador cuando la luz tarda</translation>
     </message>
     <message>
         <source>An interactive demonstration of special relativity for teaching. A train runs along a track at a speed you choose, below the demonstration&apos;s speed of light. Light from each end of the train takes time to reach the observer, so the observer sees each end where it was when the light left it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una demostración interactiva de la relatividad especial para la enseñanza. Un tren recorre una pista a la velocidad que usted elija, por debajo de la velocidad de la luz de la demostración. La luz de cada extremo del tren tarda en llegar al observador, así que el observador ve cada extremo donde estaba cuando la luz lo dejó.</translation>
     </message>
     <message>
         <source>Three demonstrations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres demostraciones:</translation>
     </message>
     <message>
         <source>a round track with the observer at its centre, where the seen train trails the true one;</source>
-        <translation type="unfinished"></translation>
+        <translation>una pista circular con el observador en el centro, donde el tren visto sigue al verdadero;</translation>
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation type="unfinished"></translation>
+        <translation>una pista larga de carreras, donde el tren visto se alarga al acercarse y se encoge al alejarse;</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>
-        <translation type="unfinished"></translation>
+        <translation>un cuerpo que pasa en línea recta y cuya imagen parece girada (rotación de Terrell).</translation>
     </message>
     <message>
         <source>Readouts give the observed length, the observed speed, the train&apos;s proper time and the observer&apos;s local time; length contraction can be switched on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las lecturas dan la longitud observada, la velocidad observada, el tiempo propio del tren y el tiempo local del observador; la contracción de la longitud se puede activar y desactivar.</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>The train&apos;s speed v, in track units per time unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La velocidad v del tren, en unidades de pista por unidad de tiempo.</translation>
     </message>
     <message>
         <source>The speed of light in this demonstration, c = 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>La velocidad de la luz en esta demostración, c = 30.</translation>
     </message>
     <message>
         <source>Frames in which the train moves forward, counted in fives: half-seconds at ten a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotogramas en que el tren avanza, contados de cinco en cinco: medios segundos a diez por segundo.</translation>
     </message>
     <message>
         <source>Click to switch length contraction on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para activar o desactivar la contracción de la longitud.</translation>
     </message>
     <message>
         <source>The length of the train (the near edge) as the observer sees it, along the track; at rest 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitud del tren (el borde cercano) tal como la ve el observador, a lo largo de la pista; en reposo 1000.</translation>
     </message>
     <message>
         <source>How fast the observer sees the front of the train move along the track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con qué rapidez ve el observador avanzar la parte delantera del tren por la pista.</translation>
     </message>
     <message>
         <source>The train&apos;s own time over the same frames: each adds the square root of 1 - v²/c².</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo propio del tren en los mismos fotogramas: cada uno suma la raíz cuadrada de 1 - v²/c².</translation>
     </message>
     <message>
         <source>Speed v</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad v</translation>
     </message>
     <message>
         <source>Speed of light c</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de la luz c</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo local</translation>
     </message>
     <message>
         <source>Length contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracción de la longitud</translation>
     </message>
     <message>
         <source>Demonstration type</source>
-        <translation type="unfinished"></translation>
+        <translation>Demostración número</translation>
     </message>
     <message>
         <source>Click to choose the next demonstration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para elegir la siguiente demostración.</translation>
     </message>
     <message>
         <source>Demonstrations</source>
-        <translation type="unfinished"></translation>
+        <translation>Demostraciones</translation>
     </message>
     <message>
         <source>The three demonstrations and their numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tres demostraciones y sus números.</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>What to do next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hacer a continuación.</translation>
     </message>
     <message>
         <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa a la siguiente demostración: 1, 2, 3, 1, ...</translation>
     </message>
     <message>
         <source>Demonstration title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la demostración</translation>
     </message>
     <message>
         <source>The demonstration now running.</source>
-        <translation type="unfinished"></translation>
+        <translation>La demostración en curso.</translation>
     </message>
     <message>
         <source>Observed length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud observada</translation>
     </message>
     <message>
         <source>Observed speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad observada</translation>
     </message>
     <message>
         <source>Proper time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo propio</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>.</source>
+        <extracomment>The decimal sign of the readouts, as &quot;13.59&quot; is written in this language.</extracomment>
+        <translation>,</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>The program has ended. Reload the page to start it again.</source>
+        <translation>El programa ha terminado. Recargue la página para iniciarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Close %1</source>
+        <translation>Cerrar %1</translation>
     </message>
 </context>
 <context>
     <name>Track window</name>
     <message>
         <source>Length obs</source>
-        <translation type="unfinished"></translation>
+        <translation>Long. obs.</translation>
     </message>
     <message>
         <source>v obs</source>
-        <translation type="unfinished"></translation>
+        <translation>v obs</translation>
     </message>
     <message>
         <source>Proper Time</source>
-        <translation type="unfinished"></translation>
+        <translation>T. propio</translation>
     </message>
     <message>
         <source>Track Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
 </context>
 </TS>

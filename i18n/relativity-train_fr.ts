@@ -2,234 +2,245 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Command line</name>
+    <message>
+        <source>An interactive demonstration of special relativity for teaching.</source>
+        <translation>Une démonstration interactive de la relativité restreinte pour l’enseignement.</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, ...) instead of the system&apos;s.</source>
+        <translation>Utiliser cette langue (de, fr, ...) au lieu de celle du système.</translation>
+    </message>
+</context>
+<context>
     <name>Control window</name>
     <message>
         <source>Select</source>
         <extracomment>The Start button while a demonstration is being chosen: starts it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>ON</source>
         <extracomment>The length-contraction switch; its box is narrow (about 4 letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OUI</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NON</translation>
     </message>
     <message>
         <source>Un Freeze</source>
         <extracomment>The Freeze button while the picture is frozen: lets it go on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>Figer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps local</translation>
     </message>
     <message>
         <source>Length Contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract. longueurs</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Control Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes</translation>
     </message>
     <message>
         <source>Select Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la simulation</translation>
     </message>
     <message>
         <source>Select Speed v</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la vitesse v</translation>
     </message>
 </context>
 <context>
     <name>Demonstrations</name>
     <message>
         <source>Round Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste circulaire</translation>
     </message>
     <message>
         <source>Train on round track Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Train sur piste circulaire</translation>
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Hippodrome</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Train sur piste longue</translation>
     </message>
     <message>
         <source>Terrell rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation de Terrell</translation>
     </message>
     <message>
         <source>Terrell rotation ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation de Terrell ?</translation>
     </message>
 </context>
 <context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
-        <translation type="unfinished"></translation>
+        <translation>Train relativiste</translation>
     </message>
     <message>
         <source>Special Relativity Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Démonstration de relativité restreinte</translation>
     </message>
     <message>
         <source>See a train as an observer sees it when light takes time to arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir un train comme un observateur le voit quand la lumière met du temps à arriver</translation>
     </message>
     <message>
         <source>relativity;light;Lorentz;contraction;Terrell;physics;teaching;</source>
-        <translation type="unfinished"></translation>
+        <translation>relativité;lumière;Lorentz;contraction;temps propre;Terrell;physique;enseignement;</translation>
     </message>
     <message>
         <source>Watch a train as an observer sees it when light takes time</source>
-        <translation type="unfinished"></translation>
+        <translation>Un train tel qu’un observateur le voit quand la lumière met du temps</translation>
     </message>
     <message>
         <source>An interactive demonstration of special relativity for teaching. A train runs along a track at a speed you choose, below the demonstration&apos;s speed of light. Light from each end of the train takes time to reach the observer, so the observer sees each end where it was when the light left it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une démonstration interactive de la relativité restreinte pour l’enseignement. Un train parcourt une piste à la vitesse que vous choisissez, inférieure à la vitesse de la lumière de la démonstration. La lumière issue de chaque extrémité du train met du temps à atteindre l’observateur : celui-ci voit donc chaque extrémité là où elle se trouvait quand la lumière l’a quittée.</translation>
     </message>
     <message>
         <source>Three demonstrations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois démonstrations :</translation>
     </message>
     <message>
         <source>a round track with the observer at its centre, where the seen train trails the true one;</source>
-        <translation type="unfinished"></translation>
+        <translation>une piste circulaire avec l’observateur au centre, où le train vu suit le train réel ;</translation>
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation type="unfinished"></translation>
+        <translation>une longue piste de course, où le train vu s’allonge quand il approche et raccourcit quand il s’éloigne ;</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>
-        <translation type="unfinished"></translation>
+        <translation>un corps qui passe en ligne droite et dont l’image semble tournée (rotation de Terrell).</translation>
     </message>
     <message>
         <source>Readouts give the observed length, the observed speed, the train&apos;s proper time and the observer&apos;s local time; length contraction can be switched on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des affichages donnent la longueur observée, la vitesse observée, le temps propre du train et le temps local de l’observateur ; la contraction des longueurs peut être activée ou désactivée.</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>The train&apos;s speed v, in track units per time unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vitesse v du train, en unités de piste par unité de temps.</translation>
     </message>
     <message>
         <source>The speed of light in this demonstration, c = 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vitesse de la lumière dans cette démonstration, c = 30.</translation>
     </message>
     <message>
         <source>Frames in which the train moves forward, counted in fives: half-seconds at ten a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Images où le train avance, comptées par cinq : des demi-secondes à dix images par seconde.</translation>
     </message>
     <message>
         <source>Click to switch length contraction on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour activer ou désactiver la contraction des longueurs.</translation>
     </message>
     <message>
         <source>The length of the train (the near edge) as the observer sees it, along the track; at rest 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longueur du train (le bord proche) telle que l’observateur la voit, le long de la piste ; au repos 1000.</translation>
     </message>
     <message>
         <source>How fast the observer sees the front of the train move along the track.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vitesse à laquelle l’observateur voit l’avant du train avancer le long de la piste.</translation>
     </message>
     <message>
         <source>The train&apos;s own time over the same frames: each adds the square root of 1 - v²/c².</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps propre du train sur les mêmes images : chacune ajoute la racine carrée de 1 - v²/c².</translation>
     </message>
     <message>
         <source>Speed v</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse v</translation>
     </message>
     <message>
         <source>Speed of light c</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de la lumière c</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps local</translation>
     </message>
     <message>
         <source>Length contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraction des longueurs</translation>
     </message>
     <message>
         <source>Demonstration type</source>
-        <translation type="unfinished"></translation>
+        <translation>Démonstration numéro</translation>
     </message>
     <message>
         <source>Click to choose the next demonstration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour choisir la démonstration suivante.</translation>
     </message>
     <message>
         <source>Demonstrations</source>
-        <translation type="unfinished"></translation>
+        <translation>Démonstrations</translation>
     </message>
     <message>
         <source>The three demonstrations and their numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les trois démonstrations et leurs numéros.</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>What to do next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu’il faut faire ensuite.</translation>
     </message>
     <message>
         <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe à la démonstration suivante : 1, 2, 3, 1, ...</translation>
     </message>
     <message>
         <source>Demonstration title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de la démonstration</translation>
     </message>
     <message>
         <source>The demonstration now running.</source>
-        <translation type="unfinished"></translation>
+        <translation>La démonstration en cours.</translation>
     </message>
     <message>
         <source>Observed length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur observée</translation>
     </message>
     <message>
         <source>Observed speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse observée</translation>
     </message>
     <message>
         <source>Proper time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps propre</translation>
     </message>
 </context>
 <context>
@@ -237,26 +248,37 @@
     <message>
         <source>.</source>
         <extracomment>The decimal sign of the readouts, as &quot;13.59&quot; is written in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>,</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>The program has ended. Reload the page to start it again.</source>
+        <translation>Le programme est terminé. Rechargez la page pour le relancer.</translation>
+    </message>
+    <message>
+        <source>Close %1</source>
+        <translation>Fermer %1</translation>
     </message>
 </context>
 <context>
     <name>Track window</name>
     <message>
         <source>Length obs</source>
-        <translation type="unfinished"></translation>
+        <translation>Long. obs.</translation>
     </message>
     <message>
         <source>v obs</source>
-        <translation type="unfinished"></translation>
+        <translation>v obs</translation>
     </message>
     <message>
         <source>Proper Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tps propre</translation>
     </message>
     <message>
         <source>Track Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste</translation>
     </message>
 </context>
 </TS>

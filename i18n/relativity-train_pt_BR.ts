@@ -2,245 +2,283 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>Command line</name>
+    <message>
+        <source>An interactive demonstration of special relativity for teaching.</source>
+        <translation>Uma demonstração interativa da relatividade restrita para o ensino.</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, ...) instead of the system&apos;s.</source>
+        <translation>Usar este idioma (de, fr, ...) em vez do idioma do sistema.</translation>
+    </message>
+</context>
+<context>
     <name>Control window</name>
     <message>
         <source>Select</source>
         <extracomment>The Start button while a demonstration is being chosen: starts it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escolher</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>ON</source>
         <extracomment>The length-contraction switch; its box is narrow (about 4 letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SIM</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NÃO</translation>
     </message>
     <message>
         <source>Un Freeze</source>
         <extracomment>The Freeze button while the picture is frozen: lets it go on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Retomar</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>Congelar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo local</translation>
     </message>
     <message>
         <source>Length Contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Contração do compr.</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulação</translation>
     </message>
     <message>
         <source>Control Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Select Simulation</source>
+        <translation>Escolha a simulação</translation>
+    </message>
+    <message>
+        <source>Select Speed v</source>
+        <translation>Escolha a velocidade v</translation>
     </message>
 </context>
 <context>
     <name>Demonstrations</name>
     <message>
         <source>Round Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista circular</translation>
     </message>
     <message>
         <source>Train on round track Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Trem em pista circular</translation>
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Hipódromo</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Trem em pista longa</translation>
     </message>
     <message>
         <source>Terrell rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotação de Terrell</translation>
     </message>
     <message>
         <source>Terrell rotation ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotação de Terrell?</translation>
     </message>
 </context>
 <context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
-        <translation type="unfinished"></translation>
+        <translation>Trem relativístico</translation>
     </message>
     <message>
         <source>Special Relativity Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Demonstração de relatividade restrita</translation>
     </message>
     <message>
         <source>See a train as an observer sees it when light takes time to arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Veja um trem como um observador o vê quando a luz leva tempo para chegar</translation>
     </message>
     <message>
         <source>relativity;light;Lorentz;contraction;Terrell;physics;teaching;</source>
-        <translation type="unfinished"></translation>
+        <translation>relatividade;luz;Lorentz;contração;tempo próprio;Terrell;física;ensino;</translation>
     </message>
     <message>
         <source>Watch a train as an observer sees it when light takes time</source>
-        <translation type="unfinished"></translation>
+        <translation>Um trem como um observador o vê quando a luz leva tempo</translation>
     </message>
     <message>
         <source>An interactive demonstration of special relativity for teaching. A train runs along a track at a speed you choose, below the demonstration&apos;s speed of light. Light from each end of the train takes time to reach the observer, so the observer sees each end where it was when the light left it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma demonstração interativa da relatividade restrita para o ensino. Um trem percorre uma pista na velocidade que você escolher, abaixo da velocidade da luz da demonstração. A luz de cada extremidade do trem leva tempo para chegar ao observador, então o observador vê cada extremidade onde ela estava quando a luz a deixou.</translation>
     </message>
     <message>
         <source>Three demonstrations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Três demonstrações:</translation>
     </message>
     <message>
         <source>a round track with the observer at its centre, where the seen train trails the true one;</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pista circular com o observador no centro, onde o trem visto segue atrás do verdadeiro;</translation>
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pista de corrida longa, onde o trem visto se alonga ao se aproximar e encolhe ao se afastar;</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>
-        <translation type="unfinished"></translation>
+        <translation>um corpo que passa em linha reta e cuja imagem parece girada (rotação de Terrell).</translation>
     </message>
     <message>
         <source>Readouts give the observed length, the observed speed, the train&apos;s proper time and the observer&apos;s local time; length contraction can be switched on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>As leituras mostram o comprimento observado, a velocidade observada, o tempo próprio do trem e o tempo local do observador; a contração do comprimento pode ser ligada e desligada.</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>The train&apos;s speed v, in track units per time unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>A velocidade v do trem, em unidades de pista por unidade de tempo.</translation>
     </message>
     <message>
         <source>The speed of light in this demonstration, c = 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>A velocidade da luz nesta demonstração, c = 30.</translation>
     </message>
     <message>
         <source>Frames in which the train moves forward, counted in fives: half-seconds at ten a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadros em que o trem avança, contados de cinco em cinco: meios segundos a dez por segundo.</translation>
     </message>
     <message>
         <source>Click to switch length contraction on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para ligar ou desligar a contração do comprimento.</translation>
     </message>
     <message>
         <source>The length of the train (the near edge) as the observer sees it, along the track; at rest 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>O comprimento do trem (a borda próxima) como o observador o vê, ao longo da pista; em repouso 1000.</translation>
     </message>
     <message>
         <source>How fast the observer sees the front of the train move along the track.</source>
-        <translation type="unfinished"></translation>
+        <translation>A rapidez com que o observador vê a frente do trem avançar ao longo da pista.</translation>
     </message>
     <message>
         <source>The train&apos;s own time over the same frames: each adds the square root of 1 - v²/c².</source>
-        <translation type="unfinished"></translation>
+        <translation>O tempo próprio do trem nos mesmos quadros: cada um soma a raiz quadrada de 1 - v²/c².</translation>
     </message>
     <message>
         <source>Speed v</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade v</translation>
     </message>
     <message>
         <source>Speed of light c</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade da luz c</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo local</translation>
     </message>
     <message>
         <source>Length contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Contração do comprimento</translation>
     </message>
     <message>
         <source>Demonstration type</source>
-        <translation type="unfinished"></translation>
+        <translation>Demonstração número</translation>
     </message>
     <message>
         <source>Click to choose the next demonstration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para escolher a próxima demonstração.</translation>
     </message>
     <message>
         <source>Demonstrations</source>
-        <translation type="unfinished"></translation>
+        <translation>Demonstrações</translation>
     </message>
     <message>
         <source>The three demonstrations and their numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>As três demonstrações e seus números.</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem</translation>
     </message>
     <message>
         <source>What to do next.</source>
-        <translation type="unfinished"></translation>
+        <translation>O que fazer em seguida.</translation>
     </message>
     <message>
         <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Passa para a próxima demonstração: 1, 2, 3, 1, ...</translation>
     </message>
     <message>
         <source>Demonstration title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título da demonstração</translation>
     </message>
     <message>
         <source>The demonstration now running.</source>
-        <translation type="unfinished"></translation>
+        <translation>A demonstração em andamento.</translation>
     </message>
     <message>
         <source>Observed length</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento observado</translation>
     </message>
     <message>
         <source>Observed speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade observada</translation>
     </message>
     <message>
         <source>Proper time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo próprio</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>.</source>
+        <extracomment>The decimal sign of the readouts, as &quot;13.59&quot; is written in this language.</extracomment>
+        <translation>,</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>The program has ended. Reload the page to start it again.</source>
+        <translation>O programa terminou. Recarregue a página para iniciá-lo de novo.</translation>
+    </message>
+    <message>
+        <source>Close %1</source>
+        <translation>Fechar %1</translation>
     </message>
 </context>
 <context>
     <name>Track window</name>
     <message>
         <source>Length obs</source>
-        <translation type="unfinished"></translation>
+        <translation>Compr. obs.</translation>
     </message>
     <message>
         <source>v obs</source>
-        <translation type="unfinished"></translation>
+        <translation>v obs</translation>
     </message>
     <message>
         <source>Proper Time</source>
-        <translation type="unfinished"></translation>
+        <translation>T. próprio</translation>
     </message>
     <message>
         <source>Track Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
 </context>
 </TS>

@@ -2,245 +2,283 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>Command line</name>
+    <message>
+        <source>An interactive demonstration of special relativity for teaching.</source>
+        <translation>Интерактивная демонстрация специальной теории относительности для обучения.</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, fr, ...) instead of the system&apos;s.</source>
+        <translation>Использовать этот язык (de, fr, ...) вместо системного.</translation>
+    </message>
+</context>
+<context>
     <name>Control window</name>
     <message>
         <source>Select</source>
         <extracomment>The Start button while a demonstration is being chosen: starts it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Пуск</translation>
     </message>
     <message>
         <source>ON</source>
         <extracomment>The length-contraction switch; its box is narrow (about 4 letters).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вкл</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Выкл</translation>
     </message>
     <message>
         <source>Un Freeze</source>
         <extracomment>The Freeze button while the picture is frozen: lets it go on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дальше</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Местн. время</translation>
     </message>
     <message>
         <source>Length Contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Сокращение длины</translation>
     </message>
     <message>
         <source>Simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Опыт</translation>
     </message>
     <message>
         <source>Control Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление</translation>
+    </message>
+    <message>
+        <source>Select Simulation</source>
+        <translation>Выберите опыт</translation>
+    </message>
+    <message>
+        <source>Select Speed v</source>
+        <translation>Выберите скорость v</translation>
     </message>
 </context>
 <context>
     <name>Demonstrations</name>
     <message>
         <source>Round Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Круговая трасса</translation>
     </message>
     <message>
         <source>Train on round track Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Поезд на круговой трассе</translation>
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Ипподром</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Поезд на длинной трассе</translation>
     </message>
     <message>
         <source>Terrell rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Эффект Террелла</translation>
     </message>
     <message>
         <source>Terrell rotation ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Эффект Террелла?</translation>
     </message>
 </context>
 <context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
-        <translation type="unfinished"></translation>
+        <translation>Релятивистский поезд</translation>
     </message>
     <message>
         <source>Special Relativity Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Демонстрация специальной теории относительности</translation>
     </message>
     <message>
         <source>See a train as an observer sees it when light takes time to arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Поезд глазами наблюдателя, когда свету нужно время, чтобы дойти</translation>
     </message>
     <message>
         <source>relativity;light;Lorentz;contraction;Terrell;physics;teaching;</source>
-        <translation type="unfinished"></translation>
+        <translation>относительность;СТО;свет;Лоренц;сокращение длины;собственное время;Террелл;физика;обучение;</translation>
     </message>
     <message>
         <source>Watch a train as an observer sees it when light takes time</source>
-        <translation type="unfinished"></translation>
+        <translation>Поезд глазами наблюдателя, когда свет идёт не мгновенно</translation>
     </message>
     <message>
         <source>An interactive demonstration of special relativity for teaching. A train runs along a track at a speed you choose, below the demonstration&apos;s speed of light. Light from each end of the train takes time to reach the observer, so the observer sees each end where it was when the light left it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Интерактивная демонстрация специальной теории относительности для обучения. Поезд движется по трассе с выбранной вами скоростью, меньшей скорости света в демонстрации. Свету от каждого конца поезда нужно время, чтобы дойти до наблюдателя, поэтому наблюдатель видит каждый конец там, где он был, когда свет от него ушёл.</translation>
     </message>
     <message>
         <source>Three demonstrations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Три демонстрации:</translation>
     </message>
     <message>
         <source>a round track with the observer at its centre, where the seen train trails the true one;</source>
-        <translation type="unfinished"></translation>
+        <translation>круговая трасса с наблюдателем в центре, где видимый поезд отстаёт от настоящего;</translation>
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation type="unfinished"></translation>
+        <translation>длинная беговая трасса, где видимый поезд удлиняется при приближении и укорачивается при удалении;</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>
-        <translation type="unfinished"></translation>
+        <translation>тело, движущееся по прямым, изображение которого выглядит повёрнутым (эффект Террелла).</translation>
     </message>
     <message>
         <source>Readouts give the observed length, the observed speed, the train&apos;s proper time and the observer&apos;s local time; length contraction can be switched on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показания дают наблюдаемую длину, наблюдаемую скорость, собственное время поезда и местное время наблюдателя; сокращение длины можно включать и выключать.</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>The train&apos;s speed v, in track units per time unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость поезда v в единицах трассы за единицу времени.</translation>
     </message>
     <message>
         <source>The speed of light in this demonstration, c = 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость света в этой демонстрации, c = 30.</translation>
     </message>
     <message>
         <source>Frames in which the train moves forward, counted in fives: half-seconds at ten a second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кадры, в которых поезд движется вперёд, считанные пятёрками: полсекунды при десяти кадрах в секунду.</translation>
     </message>
     <message>
         <source>Click to switch length contraction on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Щелчок включает или выключает сокращение длины.</translation>
     </message>
     <message>
         <source>The length of the train (the near edge) as the observer sees it, along the track; at rest 1000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Длина поезда (ближнего края), какой её видит наблюдатель, вдоль трассы; в покое 1000.</translation>
     </message>
     <message>
         <source>How fast the observer sees the front of the train move along the track.</source>
-        <translation type="unfinished"></translation>
+        <translation>С какой скоростью наблюдатель видит движение головы поезда по трассе.</translation>
     </message>
     <message>
         <source>The train&apos;s own time over the same frames: each adds the square root of 1 - v²/c².</source>
-        <translation type="unfinished"></translation>
+        <translation>Собственное время поезда за те же кадры: каждый добавляет квадратный корень из 1 - v²/c².</translation>
     </message>
     <message>
         <source>Speed v</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость v</translation>
     </message>
     <message>
         <source>Speed of light c</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость света c</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Местное время</translation>
     </message>
     <message>
         <source>Length contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Сокращение длины</translation>
     </message>
     <message>
         <source>Demonstration type</source>
-        <translation type="unfinished"></translation>
+        <translation>Демонстрация номер</translation>
     </message>
     <message>
         <source>Click to choose the next demonstration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Щелчок выбирает следующую демонстрацию.</translation>
     </message>
     <message>
         <source>Demonstrations</source>
-        <translation type="unfinished"></translation>
+        <translation>Демонстрации</translation>
     </message>
     <message>
         <source>The three demonstrations and their numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Три демонстрации и их номера.</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение</translation>
     </message>
     <message>
         <source>What to do next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Что делать дальше.</translation>
     </message>
     <message>
         <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Переходит к следующей демонстрации: 1, 2, 3, 1, ...</translation>
     </message>
     <message>
         <source>Demonstration title</source>
-        <translation type="unfinished"></translation>
+        <translation>Название демонстрации</translation>
     </message>
     <message>
         <source>The demonstration now running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Идущая сейчас демонстрация.</translation>
     </message>
     <message>
         <source>Observed length</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдаемая длина</translation>
     </message>
     <message>
         <source>Observed speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Наблюдаемая скорость</translation>
     </message>
     <message>
         <source>Proper time</source>
-        <translation type="unfinished"></translation>
+        <translation>Собственное время</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>.</source>
+        <extracomment>The decimal sign of the readouts, as &quot;13.59&quot; is written in this language.</extracomment>
+        <translation>,</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>The program has ended. Reload the page to start it again.</source>
+        <translation>Программа завершена. Обновите страницу, чтобы запустить её снова.</translation>
+    </message>
+    <message>
+        <source>Close %1</source>
+        <translation>Закрыть: %1</translation>
     </message>
 </context>
 <context>
     <name>Track window</name>
     <message>
         <source>Length obs</source>
-        <translation type="unfinished"></translation>
+        <translation>Длина набл.</translation>
     </message>
     <message>
         <source>v obs</source>
-        <translation type="unfinished"></translation>
+        <translation>v набл.</translation>
     </message>
     <message>
         <source>Proper Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Собств. вр.</translation>
     </message>
     <message>
         <source>Track Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Трасса</translation>
     </message>
 </context>
 </TS>

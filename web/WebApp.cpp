@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "platform/NumberText.h"
 #include "platform/web/WebBridge.h"
 #include "ui/ControlHelp.h"
 
@@ -56,6 +57,17 @@ void WebApp::close(int windowId) {
   } else {
     commands_.Form2_Close();
   }
+}
+
+std::string WebApp::state() const {
+  static constexpr const char* kModes[] = {"idle", "choosing", "running"};
+  const engine::Module1& m = module_;
+  return std::string("{\"mode\":\"") + kModes[static_cast<int>(m.mode)] +
+         "\",\"demo\":" + std::to_string(m.chosenType) +
+         ",\"v\":" + platform::PlainNumberText(m.v) +
+         ",\"contraction\":" + (m.contraction ? "true" : "false") +
+         ",\"frozen\":" + (m.freeze == 1.0 ? "true" : "false") +
+         ",\"frames\":" + std::to_string(runLoop_.framesDrawn()) + "}";
 }
 
 void WebApp::paint(int windowId) {

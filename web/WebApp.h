@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "engine/Module1.h"
 #include "engine/RunLoop.h"
@@ -26,6 +27,8 @@ class WebApp {
   void clientResized(int windowId, int width, int height);
 
   platform::WebWindow& trackWindow() { return form2Window_.window(); }
+  // Where the run stands, for the page's links, file names and tests: JSON.
+  std::string state() const;
   // Something else to do after each frame is drawn, besides telling the page.
   void observeFrames(std::function<void()> observer) { frameObserver_ = std::move(observer); }
 

@@ -43,7 +43,7 @@ mergeInto(LibraryManager.library, {
     close.type = 'button';
     close.className = 'close';
     close.textContent = '\u00d7';
-    close.setAttribute('aria-label', 'Close ' + title);
+    close.setAttribute('aria-label', qsTranslate('Page', 'Close %1').replace('%1', title));
     close.addEventListener('click', () => Module['_web_on_close'](id));
     bar.append(name, close);
     const client = document.createElement('div');

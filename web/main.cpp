@@ -56,6 +56,12 @@ EMSCRIPTEN_KEEPALIVE void web_on_paint(int window) {
 EMSCRIPTEN_KEEPALIVE void web_on_client_resized(int window, int width, int height) {
   program->clientResized(window, width, height);
 }
+// The state of the run as JSON, valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* web_state() {
+  static std::string last;
+  last = program ? program->state() : "{}";
+  return last.c_str();
+}
 
 }  // extern "C"
 

@@ -29,10 +29,14 @@ const RelativityPage = (() => {
     for (const element of document.querySelectorAll('[data-text]')) {
       element.textContent = texts[element.dataset.text]();
     }
+    for (const element of document.querySelectorAll('[data-label]')) {
+      element.setAttribute('aria-label', texts[element.dataset.label]());
+    }
   }
 
   // The page's own texts by their place.
   const texts = {
+    name: () => qsTranslate('Desktop entry', 'Relativity Train'),
     ended: () => qsTranslate('Page', 'The program has ended. Reload the page to start it again.'),
   };
 
@@ -55,6 +59,10 @@ const RelativityPage = (() => {
       start();
     });
   };
+
+  // Where the run stands, as the program holds it.
+  page.state = () => (typeof Module !== 'undefined' && Module._web_state
+    ? UTF8ToString(Module._web_state()) : '{}');
 
   return page;
 })();

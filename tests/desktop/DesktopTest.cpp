@@ -38,6 +38,30 @@ QPoint centreOf(const QWidget* widget) {
   return widget->rect().center();
 }
 
+// Starts the installed-to-be program with the given environment and
+// arguments; true when its control window appears with the given title.
+bool programShowsTitle(const QStringList& environment, const QStringList& arguments,
+                       const QString& title) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"LANGUAGE", "LANG", "LC_ALL", "LC_MESSAGES"}) env.remove(name);
+  for (const QString& setting : environment) {
+    env.insert(setting.section('=', 0, 0), setting.section('=', 1));
+  }
+  QProcess program;
+  program.setProcessEnvironment(env);
+  program.start(QStringLiteral(PROGRAM), arguments);
+  if (!program.waitForStarted()) return false;
+  QProcess search;
+  search.start(QStringLiteral("xdotool"),
+               {"search", "--sync", "--limit", "1", "--name", "^" + title + "$"});
+  const bool found = search.waitForFinished(15000) && search.exitCode() == 0;
+  search.kill();
+  search.waitForFinished();
+  program.kill();
+  program.waitForFinished();
+  return found;
+}
+
 }  // namespace
 
 class DesktopTest : public QObject {
@@ -107,6 +131,31 @@ class DesktopTest : public QObject {
       QVERIFY2(properties.contains(QStringLiteral(", \"" APP_ID "\"")), qPrintable(properties));
       QVERIFY2(properties.contains(QStringLiteral("Icon (32 x 32)")), qPrintable(properties));
     }
+  }
+
+  // The language follows the system (LANGUAGE before LANG, as users expect)
+  // unless --lang names one; an unknown one is English.
+  void theLanguageFollowsTheSystemUnlessAsked_data() {
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("LANGUAGE=de") << QStringList{"LANG=en_US.UTF-8", "LANGUAGE=de"} << QStringList{}
+                                 << QStringLiteral("Steuerung");
+    QTest::newRow("LANG=de_DE") << QStringList{"LANG=de_DE.UTF-8"} << QStringList{}
+                                << QStringLiteral("Steuerung");
+    QTest::newRow("--lang fr") << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"--lang", "fr"}
+                               << QStringLiteral("Commandes");
+    QTest::newRow("--lang xx") << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"--lang", "xx"}
+                               << QStringLiteral("Control Display");
+    QTest::newRow("LANG=C") << QStringList{"LANG=C"} << QStringList{}
+                            << QStringLiteral("Control Display");
+  }
+
+  void theLanguageFollowsTheSystemUnlessAsked() {
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, title);
+    QVERIFY(programShowsTitle(environment, arguments, title));
   }
 
  private:

@@ -2,92 +2,17 @@
 // The web page in Debian's Chromium, headless: the run cycle, readouts,
 // exact erasing on the canvas, pacing, load time and size, and frame-by-frame
 // parity of the browser build's drawing with the native build's.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { createServer } from 'node:http';
-import { mkdir, readFile, stat } from 'node:fs/promises';
+import { mkdir, stat } from 'node:fs/promises';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
-import { chromium } from 'playwright-core';
+import { harness, root, testSite as site, text, shown, frames, clickTimes, startRun, waitFrames }
+  from './harness.mjs';
 
-const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
-// The test build of the page: the same page with the frame recorder the tests read.
-const site = path.join(root, 'build/web-test');
-const shippedSite = path.join(root, 'build/web');
-const paritySite = path.join(root, 'build/web-parity');
 const goldenDump = path.join(root, 'build/test/tests/golden_dump');
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.svg': 'image/svg+xml' };
-
-let server;
-let base;
-let browser;
-
-// A static server on the loopback address, as any static host would serve the folder.
-function serve() {
-  return new Promise((resolve) => {
-    server = createServer(async (request, response) => {
-      const url = new URL(request.url, 'http://localhost');
-      const [folder, rest] = url.pathname.startsWith('/parity/')
-        ? [paritySite, url.pathname.slice('/parity'.length)] : [site, url.pathname];
-      const file = path.join(folder, rest === '/' ? '/index.html' : rest);
-      try {
-        const body = await readFile(file);
-        response.writeHead(200, { 'content-type': types[path.extname(file)] ?? 'text/plain' });
-        response.end(body);
-      } catch {
-        response.writeHead(404).end();
-      }
-    });
-    server.listen(0, '127.0.0.1', () => resolve(`http://127.0.0.1:${server.address().port}`));
-  });
-}
-
-before(async () => {
-  base = await serve();
-  browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
-
-async function openPage() {
-  const page = await browser.newPage({ viewport: { width: 1000, height: 800 } });
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(base + '/');
-  await page.waitForSelector('#window1:not([hidden])');
-  page.errors = errors;
-  return page;
-}
-
-const text = (page, id) => page.$eval('#' + id, (e) => ('value' in e && e.tagName !== 'BUTTON'
-  ? e.value : e.textContent));
-const shown = (page, id) => page.$eval('#' + id, (e) => !e.hidden && !e.closest('[hidden]'));
-const frames = (page) => page.evaluate(() => (Module.frameTimes ?? []).length);
-
-async function clickTimes(page, id, times) {
-  for (let i = 0; i < times; ++i) await page.click('#' + id);
-}
-
-// Start, step to the type, Select.
-async function startRun(page, type) {
-  await page.click('#CommandStart');
-  while ((await text(page, 'LType')).trim() !== String(type)) await page.click('#CommandSimulation');
-  await page.click('#CommandStart');
-}
-
-async function waitFrames(page, count) {
-  const target = (await frames(page)) + count;
-  await page.waitForFunction((n) => Module.frameTimes.length >= n, target, { timeout: 20000 });
-}
+const h = harness();
+const openPage = (query) => h.openPage(query);
 
 test('the files fit the budget and the control panel appears within a second', async () => {
   let bytes = 0;
@@ -97,9 +22,9 @@ test('the files fit the budget and the control panel appears within a second', a
   for (const name of ['index.html', 'icon.svg']) await stat(path.join(site, name));
   console.log(`code: ${bytes} bytes (.js and .wasm)`);
   assert.ok(bytes <= 400 * 1024, `${bytes} bytes`);
-  const page = await browser.newPage();
+  const page = await h.browser.newPage();
   const started = Date.now();
-  await page.goto(base + '/');
+  await page.goto(h.base + '/');
   await page.waitForSelector('#window1:not([hidden]) #CommandStart');
   const took = Date.now() - started;
   console.log(`control panel shown ${took} ms after navigation`);
@@ -317,8 +242,8 @@ function ulpsApart(a, b) {
 }
 
 test('the browser build draws every frame as the native build does', async () => {
-  const page = await browser.newPage();
-  await page.goto(base + '/parity/parity.html');
+  const page = await h.browser.newPage();
+  await page.goto(h.base + '/parity/parity.html');
   await page.waitForFunction(() => typeof Module !== 'undefined' && Module.calledRun);
   let worst = 0, differing = 0, numbers = 0;
   for (const type of [1, 2, 3]) {

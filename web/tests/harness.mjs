@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the page's tests share: a static server on the loopback address for
+// the built folders, Debian's Chromium driven by playwright-core, and helpers
+// that click and read the page as a user would.
+import { before, after } from 'node:test';
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { chromium } from 'playwright-core';
+
+export const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+// The test build of the page: the same page with the frame recorder the tests read.
+export const testSite = path.join(root, 'build/web-test');
+export const shippedSite = path.join(root, 'build/web');
+export const paritySite = path.join(root, 'build/web-parity');
+export const launchArgs = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.svg': 'image/svg+xml', '.json': 'application/json', '.png': 'image/png',
+                '.webmanifest': 'application/manifest+json' };
+
+// Serves a folder (and the parity runs under /parity/) as any static host would.
+export function serve(folder = testSite) {
+  const server = createServer(async (request, response) => {
+    const url = new URL(request.url, 'http://localhost');
+    const [base, rest] = url.pathname.startsWith('/parity/')
+      ? [paritySite, url.pathname.slice('/parity'.length)] : [server.folder, url.pathname];
+    const file = path.join(base, rest.endsWith('/') ? rest + 'index.html' : rest);
+    try {
+      const body = await readFile(file);
+      server.served.push(url.pathname);
+      response.writeHead(200, { 'content-type': types[path.extname(file)] ?? 'text/plain' });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  server.folder = folder;
+  server.served = [];
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => {
+    server.base = `http://127.0.0.1:${server.address().port}`;
+    resolve(server);
+  }));
+}
+
+// One server and one browser for a test file, started before its tests.
+export function harness() {
+  const h = {};
+  before(async () => {
+    h.server = await serve();
+    h.base = h.server.base;
+    h.browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: launchArgs });
+  });
+  after(async () => {
+    await h.browser?.close();
+    h.server?.close();
+  });
+  // A page of the program, its control panel shown; errors are collected.
+  h.openPage = async (query = '', options = {}) => {
+    const context = await h.browser.newContext({ viewport: { width: 1000, height: 800 }, ...options });
+    const page = await context.newPage();
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+    await page.goto(h.base + '/' + query);
+    await page.waitForSelector('#window1:not([hidden])');
+    page.errors = errors;
+    page.close = () => context.close();  // the page's own context goes with it
+    return page;
+  };
+  return h;
+}
+
+export const text = (page, id) => page.$eval('#' + id, (e) => ('value' in e && e.tagName !== 'BUTTON'
+  ? e.value : e.textContent));
+export const shown = (page, id) => page.$eval('#' + id, (e) => !e.hidden && !e.closest('[hidden]'));
+export const frames = (page) => page.evaluate(() => (Module.frameTimes ?? []).length);
+
+export async function clickTimes(page, id, times) {
+  for (let i = 0; i < times; ++i) await page.click('#' + id);
+}
+
+// The state of the run as the program holds it, not as a caption shows it.
+export const state = (page) => page.evaluate(() => JSON.parse(RelativityPage.state()));
+
+// Start, step to the type, Select.
+export async function startRun(page, type) {
+  await page.click('#CommandStart');
+  while ((await state(page)).demo !== type) await page.click('#CommandSimulation');
+  await page.click('#CommandStart');
+}
+
+export async function waitFrames(page, count) {
+  const target = (await frames(page)) + count;
+  await page.waitForFunction((n) => Module.frameTimes.length >= n, target, { timeout: 20000 });
+}
