@@ -69,7 +69,9 @@ void computeContraction(RunContext& c) {
   if (!m.contraction) {
     m.contract = 1;
   } else {
-    if (m.v > m.cc) m.v = m.cc - 1;
+    // At c the train would have no length, beyond it none at all: the speed
+    // goes back to one below c, either way.
+    if (std::fabs(m.v) >= m.cc) m.v = std::copysign(m.cc - 1, m.v);
     m.contract = std::sqrt(1 - m.v * m.v / c.run.cc2);
   }
   c.run.ltrainc = m.contract * c.run.ltrain1;

@@ -14,4 +14,9 @@ void SetDerivedDefaults(Module1& m) {
   m.fract = 1.0;
 }
 
+void UsePalette(Module1& m, Palette palette) {
+  m.colours = ColoursOf(palette);
+  m.bgcolor = m.colours.background;
+}
+
 }  // namespace engine

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine/Colours.h"
 #include "platform/Colour.h"
 
 namespace engine {
@@ -35,7 +36,15 @@ struct Module1 {
   RunMode mode = RunMode::Idle;
   int chosenType = 1;        // the demonstration chosen in the list, 1 to 3
   bool contraction = false;  // the length-contraction switch
+
+  // The teaching aids, off until asked for.
+  bool slowMotion = false;                      // frames 0.4 s apart instead of 0.1 s
+  Palette palette = Palette::Usual;             // asked for; in effect from the next set-up
+  Colours colours = ColoursOf(Palette::Usual);  // in effect; bgcolor is their background
 };
+
+// Puts a palette in effect: its colours, and its background as bgcolor.
+void UsePalette(Module1& m, Palette palette);
 
 void SetDefaults(Module1& m);
 void SetDerivedDefaults(Module1& m);

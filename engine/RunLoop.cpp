@@ -10,7 +10,8 @@
 namespace engine {
 namespace {
 
-constexpr double kFramePeriod = 0.1;  // seconds
+constexpr double kFramePeriod = 0.1;      // seconds
+constexpr double kSlowFramePeriod = 0.4;  // slow motion: a quarter of the pace
 constexpr float kFontSize = 15;
 constexpr int kPenWidth = 2;
 
@@ -108,7 +109,7 @@ void RunLoop::writeSpeedReadout() {
 void RunLoop::runFrame() {
   writeSpeedReadout();
   form2_.window.surface().DrawPoint(static_cast<float>(run_.x0dis), static_cast<float>(run_.y0),
-                                    platform::Rgb{15});
+                                    m_.colours.observer);
   FrameKinematics(context_);
   SceneFor(m_.simtype)->frame(context_);
   ++framesDrawn_;
@@ -136,22 +137,32 @@ void RunLoop::endOfFrame() {
 // reading, is rounded: after days the reading's single-precision steps
 // would outgrow the period itself.
 void RunLoop::paceFrom(double waitBegan) {
+  const double period = m_.slowMotion ? kSlowFramePeriod : kFramePeriod;
   const double elapsed = clock_.SecondsTimer() - waitBegan;
-  if (static_cast<float>(elapsed) > static_cast<float>(kFramePeriod)) {
+  if (static_cast<float>(elapsed) > static_cast<float>(period)) {
     runFrame();
     return;
   }
   // The sleep is reckoned in double: the single-precision period is a shade
   // over 0.1 s, enough to cost a whole millisecond once rounded up.
-  const double remaining = std::fmax(kFramePeriod - elapsed, 0.0005);
+  const double remaining = std::fmax(period - elapsed, 0.0005);
   const std::uint64_t thisRun = runNumber_;
   scheduler_.postAfter(remaining, [this, thisRun, waitBegan] {
     if (isCurrent(thisRun)) paceFrom(waitBegan);
   });
 }
 
+// A frozen run looks again; while it stays frozen a new speed shows at once,
+// as the next frame would write it, and the picture stays as it is.
 void RunLoop::onControlsChanged() {
-  if (phase_ == Phase::Frozen) endOfFrame();
+  if (phase_ != Phase::Frozen) return;
+  endOfFrame();
+  if (phase_ == Phase::Frozen) writeSpeedReadout();
+}
+
+// One ordinary frame of the run, after which it is frozen again.
+void RunLoop::StepFrame() {
+  if (phase_ == Phase::Frozen) runFrame();
 }
 
 // A callback of a replaced run, or one that outlived the program's end, does nothing.

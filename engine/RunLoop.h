@@ -27,8 +27,10 @@ class RunLoop {
   // event loop. A run already going is dropped.
   void RunSimulation();
 
-  // The controls changed freeze or stopflag: a frozen run looks again.
+  // The controls changed freeze, stopflag or the speed: a frozen run looks again.
   void onControlsChanged();
+  // While frozen: draws exactly the next frame, and stays frozen.
+  void StepFrame();
 
   Phase phase() const { return phase_; }
   const RunState& state() const { return run_; }

@@ -23,6 +23,8 @@ class Control {
   virtual void setVisible(bool visible) = 0;
 
   virtual void setBackColor(Rgb colour) = 0;
+  // The colour of its caption or text.
+  virtual void setForeColor(Rgb colour) = 0;
 
   virtual float left() const = 0;
   virtual float top() const = 0;
@@ -46,6 +48,8 @@ class Window {
   virtual void setTop(float twips) = 0;
   virtual void setWidth(float twips) = 0;
   virtual void setHeight(float twips) = 0;
+  // The width of the client area, inside the window's frame.
+  virtual float clientWidth() const = 0;
 
   virtual bool isVisible() const = 0;
   virtual void setVisible(bool visible) = 0;

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
+#include <utility>
+
 #include "platform/Colour.h"
 
 namespace platform {
+
+// Each colour of a picture that becomes another: from, to.
+using ColourMap = std::span<const std::pair<Rgb, Rgb>>;
 
 // Immediate drawing on a window's client area, in twips, y downwards.
 // The picture stays until it is drawn over or cleared.
@@ -23,6 +29,18 @@ class Surface {
   virtual void DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) = 0;
   virtual void DrawLine(float x1, float y1, float x2, float y2, Rgb colour) = 0;
   virtual void DrawPoint(float x, float y, Rgb colour) = 0;
+
+  // Gives the picture drawn so far new colours, its background too, as a
+  // new palette would have drawn it; nothing is drawn again and nothing lost.
+  virtual void Recolour(ColourMap map) = 0;
 };
+
+// The colour a map makes of one colour; itself when the map has none for it.
+inline Rgb Mapped(ColourMap map, Rgb colour) {
+  for (const auto& [from, to] : map) {
+    if (from == colour) return to;
+  }
+  return colour;
+}
 
 }  // namespace platform

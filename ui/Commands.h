@@ -49,8 +49,16 @@ class Commands {
   void CommandFreeze_Click();
   void TControl_Click();
 
+  // The teaching aids, off until asked for.
+  void StepFrame();      // while frozen: the next frame, and frozen again
+  void SlowMotion();     // frames 0.4 s apart, or back to 0.1 s
+  void SwitchPalette();  // at once while idle, else from the next run's set-up
+
  private:
   void setMode(engine::RunMode mode);
+  void paintControlWindow();
+  void paintTrackWindowControls();
+  void applyPalette();
   void startChoosing();
   void startRunning();
   void stopRunning();

@@ -8,7 +8,7 @@ namespace ui {
 
 void Commands::Form1_Load() {
   Form1& f = form1_;
-  m_.bgcolor = platform::RGB(192, 192, 192);
+  engine::UsePalette(m_, m_.palette);
   f.Tv.setText("0");
   f.Tcc.setText("0");
   f.LType.setText(platform::PlainNumberText(m_.chosenType));
@@ -16,20 +16,13 @@ void Commands::Form1_Load() {
   for (platform::Control* c : {&f.Tv, &f.Tcc, &f.LType, &f.Text5, &f.TTime, &f.Text7}) {
     c->setVisible(false);
   }
-  f.window.surface().setBackColor(m_.bgcolor);
-  for (platform::Control* c : {&f.CommandStart, &f.CommandVzero, &f.CommandVinc, &f.CommandVdec}) {
-    c->setBackColor(m_.bgcolor);
-  }
   f.Lv.setVisible(false);
-  f.Lv.setBackColor(m_.bgcolor);
   f.LTime.setVisible(false);
   f.Lcc.setVisible(false);
   f.CommandSimulation.setVisible(false);
-  f.LControl.setBackColor(m_.bgcolor);
   f.LControl.setVisible(false);
   f.TControl.setVisible(false);
-  f.LTime.setBackColor(m_.bgcolor);
-  f.Lcc.setBackColor(m_.bgcolor);
+  paintControlWindow();
   f.window.setHeight(2520);
 
   Form2_Load();
@@ -46,9 +39,28 @@ void Commands::Form1_Load() {
 
 void Commands::Form2_Load() {
   form2_.window.surface().setBackColor(m_.bgcolor);
-  form2_.Llength_obs.setBackColor(m_.bgcolor);
-  form2_.Lv_obs.setBackColor(m_.bgcolor);
-  form2_.LLocalTime.setBackColor(m_.bgcolor);
+  paintTrackWindowControls();
+}
+
+// The background colour on the control window and the controls that carry it.
+void Commands::paintControlWindow() {
+  Form1& f = form1_;
+  f.window.surface().setBackColor(m_.bgcolor);
+  for (platform::Control* c : {&f.CommandStart, &f.CommandVzero, &f.CommandVinc, &f.CommandVdec,
+                               &f.Lv, &f.LControl, &f.LTime, &f.Lcc}) {
+    c->setBackColor(m_.bgcolor);
+  }
+}
+
+// The track window's labels: the background colour, and the colour of the
+// observed speed.
+void Commands::paintTrackWindowControls() {
+  Form2& g = form2_;
+  for (platform::Control* c : {&g.Llength_obs, &g.Lv_obs, &g.LLocalTime}) {
+    c->setBackColor(m_.bgcolor);
+  }
+  g.Tv_obs.setForeColor(m_.colours.seenSpeed);
+  g.Lv_obs.setForeColor(m_.colours.seenSpeed);
 }
 
 // Brings the choice controls into the window; the window's size is ignored.

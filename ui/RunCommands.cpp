@@ -64,6 +64,7 @@ void Commands::startRunning() {
         &g.LLocalTime},
        true);
   m_.stopflag = 0;
+  applyPalette();  // a palette asked for during the last run
   runLoop_.RunSimulation();
 }
 

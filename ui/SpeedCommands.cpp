@@ -20,15 +20,21 @@ void Commands::CommandVinc_Click() {
   form1_.CommandVdec.setVisible(true);
   form1_.CommandVzero.setVisible(true);
   form1_.CommandFreeze.setVisible(true);
+  runLoop_.onControlsChanged();
 }
 
-// Bounded at -c as "v >" is at c: below it the contraction factor would be
-// the root of a negative number.
+// The mirror of "v >": bounded at -c, and with contraction on each press
+// near -c halves what is left, so a contracted train never reaches -c.
 void Commands::CommandVdec_Click() {
   m_.vold = static_cast<float>(m_.v);
-  m_.v = std::floor(m_.v) - 1;
-  if (m_.v < -m_.cc) m_.v = -m_.cc;
+  if (m_.contraction && m_.v <= -(m_.cc - 1)) {
+    m_.v = m_.v + (-m_.cc - m_.v) * 0.5;
+  } else {
+    m_.v = std::floor(m_.v) - 1;
+    if (m_.v < -m_.cc) m_.v = -m_.cc;
+  }
   m_.vstopped = 0;
+  runLoop_.onControlsChanged();
 }
 
 void Commands::CommandVzero_Click() {
@@ -36,6 +42,7 @@ void Commands::CommandVzero_Click() {
   m_.vstop = static_cast<float>(m_.v);
   m_.v = 0;
   m_.vold = 0;
+  runLoop_.onControlsChanged();
 }
 
 void Commands::CommandFreeze_Click() {

@@ -73,7 +73,7 @@ mergeInto(LibraryManager.library, {
     const px = (value) => parseFloat(value) || 0;
     return [px(w.section.style.left), px(w.section.style.top),
             px(w.client.style.width) + Page.frameWidth,
-            px(w.client.style.height) + Page.frameHeight][edge];
+            px(w.client.style.height) + Page.frameHeight, px(w.client.style.width)][edge];
   },
 
   web_window_set_outer__deps: ['$Page'],
@@ -179,6 +179,11 @@ mergeInto(LibraryManager.library, {
   web_control_set_back__deps: ['$Page'],
   web_control_set_back: function (id, colour) {
     Page.controls[id].style.backgroundColor = Page.colour(colour);
+  },
+
+  web_control_set_fore__deps: ['$Page'],
+  web_control_set_fore: function (id, colour) {
+    Page.controls[id].style.color = Page.colour(colour);
   },
 
   web_control_move__deps: ['$Page'],

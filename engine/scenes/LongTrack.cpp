@@ -123,7 +123,7 @@ void eraseAndDrawTrain(const RunContext& c, const TrainPieces& old, const TrainP
   for (Section section :
        {Section::Top, Section::RightCircle, Section::Bottom, Section::LeftCircle}) {
     drawSection(c, old, section, c.m.bgcolor);
-    drawSection(c, now, section, platform::PaletteColor(0));
+    drawSection(c, now, section, c.m.colours.train);
   }
 }
 
@@ -149,9 +149,15 @@ void WideWindowLayout(RunContext& c, double widthFactor) {
   platform::Window& window = f2.window;
   // Computed in double, stored in single, like every window geometry.
   window.setWidth(static_cast<float>(window.height() * widthFactor));
-  if (static_cast<float>(run.rowwidth) < window.width()) run.rowwidth = window.width();
+  // The row spreads across the client area, inside the window's frame; a
+  // low window widens by as much as the row needs.
+  if (static_cast<float>(run.rowwidth) > window.clientWidth()) {
+    window.setWidth(static_cast<float>(run.rowwidth) + window.width() - window.clientWidth());
+  }
+  const float client = window.clientWidth();
+  if (static_cast<float>(run.rowwidth) < client) run.rowwidth = client;
   f2.Text5.setLeft((window.width() - f2.Text5.width()) / 2);
-  f2.Llength_obs.setLeft(static_cast<float>((window.width() - run.rowwidth) / 2));
+  f2.Llength_obs.setLeft(static_cast<float>((client - run.rowwidth) / 2));
   f2.Tlength_obs.setLeft(f2.Llength_obs.left() + f2.Llength_obs.width());
   f2.TLocalTime.setLeft(static_cast<float>(run.rowwidth - f2.TLocalTime.width() - 50));
   f2.LLocalTime.setLeft(f2.TLocalTime.left() - f2.LLocalTime.width() - 50);
@@ -214,7 +220,7 @@ void LongTrackFrame(RunContext& c) {
   DrawSeenEnds(c);
   DrawObserverArc(s, run, run.rhalf, bg, run.angsold, run.angeold);
   if (run.pos1s < run.pos1e) std::swap(run.angs, run.ange);
-  DrawObserverArc(s, run, run.rhalf, platform::PaletteColor(14), run.angs, run.ange);
+  DrawObserverArc(s, run, run.rhalf, m.colours.direction, run.angs, run.ange);
   run.ltraincDrawn = run.ltrainc;
 }
 

@@ -13,7 +13,7 @@ constexpr double kReadoutGaps = 100;  // two gaps of 50 twips in the readout row
 constexpr double kFullTurnCut = 6.273185307178;
 
 void placeReadoutRow(TrackDisplayView& f2, double rowwidth) {
-  const float width = f2.window.width();
+  const float width = f2.window.clientWidth();
   f2.Llength_obs.setLeft(static_cast<float>((width - rowwidth) / 2));
   f2.Tlength_obs.setLeft(f2.Llength_obs.left() + f2.Llength_obs.width());
   f2.Lv_obs.setLeft(f2.Tlength_obs.left() + f2.Tlength_obs.width() + 50);
@@ -30,8 +30,10 @@ void RoundTrackLayout(RunContext& c) {
   platform::Window& window = f2.window;
   run.rowwidth += kReadoutGaps;
   window.setWidth(window.height());
-  if (static_cast<float>(run.rowwidth) > window.width()) {
-    window.setWidth(static_cast<float>(run.rowwidth));
+  // The row must fit the client area, which the frame makes narrower than
+  // the window: the window widens by its frame where the row needs it.
+  if (static_cast<float>(run.rowwidth) > window.clientWidth()) {
+    window.setWidth(static_cast<float>(run.rowwidth) + window.width() - window.clientWidth());
   }
   placeReadoutRow(f2, run.rowwidth);
   f2.Text5.setLeft((window.width() - f2.Text5.width()) / 2);
@@ -72,13 +74,13 @@ void RoundTrackFrame(RunContext& c) {
   if (run.arcs2old != run.arce2old) {
     DrawObserverArc(s, run, run.rscreen, bg, run.arcs2old, run.arce2old);
   }
-  DrawObserverArc(s, run, run.rscreen, platform::PaletteColor(0), run.arcs, run.arce);
+  DrawObserverArc(s, run, run.rscreen, m.colours.train, run.arcs, run.arce);
   if (run.arcs2 != run.arce2) {
-    DrawObserverArc(s, run, run.rscreen, platform::PaletteColor(0), run.arcs2, run.arce2);
+    DrawObserverArc(s, run, run.rscreen, m.colours.train, run.arcs2, run.arce2);
   }
   DrawSeenEnds(c);
   DrawObserverArc(s, run, run.rhalf, bg, run.angsold, run.angeold);
-  DrawObserverArc(s, run, run.rhalf, platform::PaletteColor(14), run.angs, run.ange);
+  DrawObserverArc(s, run, run.rhalf, m.colours.direction, run.angs, run.ange);
 }
 
 }  // namespace engine

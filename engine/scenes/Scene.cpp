@@ -16,7 +16,7 @@ const SceneSteps kScenes[] = {
      TR_TEXT("Demonstrations", "Train on long track Demonstration"), LongTrackLayout,
      LongTrackFrame},
     {TR_TEXT("Demonstrations", "Terrell rotation"), TR_TEXT("Demonstrations", "Terrell rotation ?"),
-     TerrellLayout, TerrellFrame},
+     TerrellLayout, TerrellFrame, true},
 };
 
 }  // namespace

@@ -14,6 +14,7 @@ struct SceneSteps {
   platform::Text title;         // the track window's title while it runs
   void (*layout)(RunContext&);  // once per run: sizes the track window, places readouts
   void (*frame)(RunContext&);   // every frame: erases the last picture, draws the new one
+  bool drawsBody = false;       // the true train drawn as the passing body's edges
 };
 
 // The scene of a demonstration type, or nullptr for a type there is none of.

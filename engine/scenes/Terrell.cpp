@@ -37,17 +37,17 @@ void drawEdge(const RunContext& c, const Edge& e) {
   platform::Surface& s = c.picture();
   const platform::Rgb bg = m.bgcolor;
   drawEdgeLine(c, e.distance, e.rearOld, e.frontOld, bg);
-  drawEdgeLine(c, e.distance, e.rear, e.front, platform::PaletteColor(15));
+  drawEdgeLine(c, e.distance, e.rear, e.front, m.colours.body);
   ScreenPoint oldFront = onLine(m, run, e.xsOld, e.ysOld);
   ScreenPoint oldRear = onLine(m, run, e.xeOld, e.yeOld);
   DrawDot(s, oldFront, 40, bg);
   DrawDot(s, oldRear, 40, bg);
   DrawDot(s, oldFront, 20, bg);
   DrawDot(s, oldRear, 20, bg);
-  DrawDot(s, onLine(m, run, e.xs, e.ys), 15, platform::PaletteColor(12));
-  DrawDot(s, onLine(m, run, e.xe, e.ye), 15, platform::PaletteColor(12));
+  DrawDot(s, onLine(m, run, e.xs, e.ys), 15, m.colours.seenEnd);
+  DrawDot(s, onLine(m, run, e.xe, e.ye), 15, m.colours.seenEnd);
   DrawObserverArc(s, run, e.arcRadius, bg, e.angsOld, e.angeOld);
-  DrawObserverArc(s, run, e.arcRadius, platform::PaletteColor(14), e.angs, e.ange);
+  DrawObserverArc(s, run, e.arcRadius, m.colours.direction, e.angs, e.ange);
 }
 
 }  // namespace

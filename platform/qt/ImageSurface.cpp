@@ -123,6 +123,20 @@ void ImageSurface::DrawPoint(float x, float y, Rgb colour) {
   });
 }
 
+void ImageSurface::Recolour(ColourMap map) {
+  back_ = Mapped(map, back_);
+  if (image_.isNull()) return;
+  for (int y = 0; y < image_.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    for (int x = 0; x < image_.width(); ++x) {
+      const Rgb pixel = RGB(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
+      const Rgb mapped = Mapped(map, pixel);
+      if (mapped != pixel) line[x] = ToQColor(mapped).rgb();
+    }
+  }
+  if (changed_) changed_(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
+}
+
 void ImageSurface::changed(const QRectF& shape) {
   if (!changed_) return;
   const int margin = penWidth_ + 2;

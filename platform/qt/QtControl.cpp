@@ -151,6 +151,14 @@ void QtControl::setBackColor(Rgb colour) {
   widget_->setAutoFillBackground(kind_ == Kind::Label);
 }
 
+void QtControl::setForeColor(Rgb colour) {
+  QPalette palette = widget_->palette();
+  const QColor qcolour = ToQColor(colour);
+  palette.setColor(QPalette::WindowText, qcolour);
+  palette.setColor(QPalette::Text, qcolour);
+  widget_->setPalette(palette);
+}
+
 void QtControl::setLeft(float twips) {
   left_ = twips;
   place();

@@ -36,6 +36,7 @@ class QtControl : public Control, private QObject {
   bool isVisible() const override;
   void setVisible(bool visible) override;
   void setBackColor(Rgb colour) override;
+  void setForeColor(Rgb colour) override;
   float left() const override { return left_; }
   float top() const override { return top_; }
   float width() const override { return width_; }

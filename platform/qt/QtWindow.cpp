@@ -18,6 +18,10 @@ float QtWindow::height() const {
   return ToTwips(widget_.frameGeometry().height());
 }
 
+float QtWindow::clientWidth() const {
+  return ToTwips(widget_.width());
+}
+
 void QtWindow::setLeft(float twips) {
   widget_.requestOuterLeft(ToWholePixels(twips));
 }

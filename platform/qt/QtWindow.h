@@ -21,6 +21,7 @@ class QtWindow final : public Window {
   void setTop(float twips) override;
   void setWidth(float twips) override;
   void setHeight(float twips) override;
+  float clientWidth() const override;
   bool isVisible() const override { return widget_.isVisible(); }
   void setVisible(bool visible) override { widget_.setVisible(visible); }
   Surface& surface() override { return widget_.imageSurface(); }

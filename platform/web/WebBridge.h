@@ -8,7 +8,8 @@
 extern "C" {
 void web_window_create(int window, const char* caption, double clientWidth, double clientHeight,
                        int resizable);
-double web_window_outer(int window, int edge);  // 0 left, 1 top, 2 width, 3 height
+// 0 left, 1 top, 2 width, 3 height; 4 the width of the client area.
+double web_window_outer(int window, int edge);
 void web_window_set_outer(int window, int edge, double pixels);
 void web_window_set_visible(int window, int visible);
 int web_window_visible(int window);
@@ -22,6 +23,7 @@ void web_control_create(int window, int control, int kind, const char* name, dou
 void web_control_set_text(int control, const char* text);
 void web_control_set_visible(int control, int visible);
 void web_control_set_back(int control, int colour);
+void web_control_set_fore(int control, int colour);
 void web_control_move(int control, double left, double top);
 void web_control_set_accessible_name(int control, const char* name);
 void web_control_set_tip(int control, const char* tip);

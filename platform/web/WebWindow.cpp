@@ -10,7 +10,7 @@
 namespace platform {
 namespace {
 
-enum Edge { kLeft = 0, kTop = 1, kWidth = 2, kHeight = 3 };
+enum Edge { kLeft = 0, kTop = 1, kWidth = 2, kHeight = 3, kClientWidth = 4 };
 
 PixelRect unite(const PixelRect& a, const PixelRect& b) {
   if (a.width == 0 || a.height == 0) return b;
@@ -58,6 +58,9 @@ float WebWindow::width() const {
 float WebWindow::height() const {
   return static_cast<float>(web_window_outer(id_, kHeight)) * kTwipsPerPixel;
 }
+float WebWindow::clientWidth() const {
+  return static_cast<float>(web_window_outer(id_, kClientWidth)) * kTwipsPerPixel;
+}
 void WebWindow::setLeft(float twips) {
   web_window_set_outer(id_, kLeft, ToWholePixels(twips));
 }
@@ -82,8 +85,8 @@ WebControl::WebControl(int window, int id, Kind kind, const std::string& name, f
                        bool clickable)
     : id_(id), left_(left), top_(top), width_(width), height_(height) {
   web_control_create(window, id, static_cast<int>(kind), name.c_str(), ToPixels(left),
-                     ToPixels(top), ToPixels(width), ToPixels(height), centred ? 1 : 0,
-                     foreColour, clickable ? 1 : 0);
+                     ToPixels(top), ToPixels(width), ToPixels(height), centred ? 1 : 0, foreColour,
+                     clickable ? 1 : 0);
 }
 
 void WebControl::nameWithText(std::string name) {
@@ -114,6 +117,10 @@ void WebControl::setVisible(bool visible) {
 
 void WebControl::setBackColor(Rgb colour) {
   web_control_set_back(id_, static_cast<int>(colour));
+}
+
+void WebControl::setForeColor(Rgb colour) {
+  web_control_set_fore(id_, static_cast<int>(colour));
 }
 
 void WebControl::setLeft(float twips) {

@@ -34,6 +34,7 @@ class WebWindow final : public Window {
   void setTop(float twips) override;
   void setWidth(float twips) override;
   void setHeight(float twips) override;
+  float clientWidth() const override;
   bool isVisible() const override;
   void setVisible(bool visible) override;
   Surface& surface() override { return *drawing_; }
@@ -68,6 +69,7 @@ class WebControl final : public Control {
   bool isVisible() const override { return visible_; }
   void setVisible(bool visible) override;
   void setBackColor(Rgb colour) override;
+  void setForeColor(Rgb colour) override;
   float left() const override { return left_; }
   float top() const override { return top_; }
   float width() const override { return width_; }

@@ -45,11 +45,35 @@ TEST(Kinematics, ProperTimeStandsStillAtTheSpeedOfLight) {
   EXPECT_EQ(rig.m.v, 30);
   EXPECT_EQ(rig.m.nframes, 10);
   EXPECT_EQ(rig.m.ptime, 0);
-  // Switching contraction on at exactly c shrinks the train to nothing.
-  rig.commands.TControl_Click();
-  rig.runFrames(12);
-  EXPECT_EQ(rig.m.v, 30);
-  EXPECT_EQ(rig.state().ltrainc, 0);
+}
+
+// A contracted train never runs at c, in either direction and whichever way
+// it got there: switched on at c, or lowered with "v <" toward -c. A train
+// of no length would be drawn as a whole circle.
+TEST(Kinematics, AContractedTrainNeverReachesTheSpeedOfLight) {
+  for (int simtype : {1, 2, 3}) {
+    Rig rig;
+    rig.startRun(simtype);
+    auto frames = [&rig](int more) { rig.runFrames(rig.runLoop.framesDrawn() + more); };
+    rig.clickVinc(30);
+    frames(3);
+    rig.commands.TControl_Click();  // on at exactly c
+    frames(4);
+    EXPECT_EQ(rig.m.v, 29) << simtype;
+    EXPECT_NEAR(rig.state().ltrainc, 1000 * std::sqrt(1 - 29.0 * 29.0 / 900), 1e-9) << simtype;
+    for (int i = 0; i < 58 + 8; ++i) rig.commands.CommandVdec_Click();  // to -29, then halving
+    EXPECT_GT(rig.m.v, -30) << simtype;  // halves what is left, as "v >" does
+    EXPECT_LT(rig.m.v, -29.99) << simtype;
+    frames(6);
+    EXPECT_GT(rig.state().ltrainc, 0) << simtype;
+    EXPECT_NE(rig.f2("Tlength_obs").text(), "0") << simtype;
+    rig.commands.TControl_Click();  // off: -c itself is allowed
+    rig.commands.CommandVdec_Click();
+    EXPECT_EQ(rig.m.v, -30) << simtype;
+    rig.commands.TControl_Click();  // on again at exactly -c: one below, keeping the sign
+    frames(8);
+    EXPECT_EQ(rig.m.v, -29) << simtype;
+  }
 }
 
 TEST(Kinematics, SeenTrainCreepsOnAfterVZero) {
@@ -132,7 +156,7 @@ TEST(Kinematics, NegativeSpeedsKeepEverythingFinite) {
     rig.startRun(simtype);
     rig.commands.TControl_Click();
     for (int i = 0; i < 40; ++i) rig.commands.CommandVdec_Click();
-    EXPECT_EQ(rig.m.v, -30);
+    EXPECT_LT(rig.m.v, -29.99);
     rig.runFrames(300);
     const engine::RunState& s = rig.state();
     for (double value :

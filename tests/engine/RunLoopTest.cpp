@@ -38,6 +38,30 @@ TEST(RunLoop, SetUpTitlesClearsAndLoadsTheDefaults) {
   }
 }
 
+// Under a window manager or on the page the frame makes the client area
+// narrower than the window: at every height the whole readout row and the
+// title lie inside the client area, in every demonstration.
+TEST(Layout, TheReadoutRowLiesInsideTheClientArea) {
+  for (int simtype : {1, 2, 3}) {
+    for (float height : {2400.0F, 3165.0F, 5000.0F, 9000.0F}) {
+      for (float frame : {0.0F, 30.0F, 90.0F}) {
+        Rig rig;
+        rig.form2Window.frame = frame;
+        rig.form2Window.setHeight(height);
+        rig.startRun(simtype);
+        const float client = rig.form2Window.clientWidth();
+        for (const char* name : {"Text5", "Llength_obs", "Tlength_obs", "Lv_obs", "Tv_obs",
+                                 "LLocalTime", "TLocalTime"}) {
+          const auto& control = rig.f2(name);
+          EXPECT_GE(control.left(), 0) << simtype << ' ' << height << ' ' << frame << ' ' << name;
+          EXPECT_LE(control.left() + control.width(), client)
+              << simtype << ' ' << height << ' ' << frame << ' ' << name;
+        }
+      }
+    }
+  }
+}
+
 TEST(RunLoop, ScaleFollowsTheTrackWindowHeight) {
   Rig rig;
   rig.form2Window.setHeight(4000);
@@ -130,9 +154,12 @@ TEST(RunLoop, FreezeHoldsThePictureAndStopStillEndsIt) {
   EXPECT_EQ(rig.picture().calls.size(), callsWhenFrozen);
   EXPECT_EQ(rig.m.nframes, framesCounted);
   EXPECT_EQ(rig.f2("Tlength_obs").text(), shownLength);
-  // A speed change while frozen shows in the first frame after.
+  // A speed change while frozen shows at once in the speed box, and only there.
   rig.clickVinc(1);
-  EXPECT_EQ(rig.f1("Tv").text(), "1");
+  EXPECT_EQ(rig.f1("Tv").text(), "2");
+  EXPECT_EQ(rig.runLoop.framesDrawn(), drawnWhenFrozen);
+  EXPECT_EQ(rig.picture().calls.size(), callsWhenFrozen);
+  EXPECT_EQ(rig.f2("Tlength_obs").text(), shownLength);
   rig.commands.CommandFreeze_Click();
   EXPECT_EQ(rig.f1("CommandFreeze").text(), "Freeze");
   rig.runFor(0.05);

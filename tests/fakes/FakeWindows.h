@@ -44,6 +44,10 @@ class RecordingSurface final : public platform::Surface {
   void DrawPoint(float x, float y, platform::Rgb colour) override {
     calls.push_back({DrawCall::Op::Point, x, y, 0, 0, 0, 0, colour});
   }
+  // The recording keeps the calls, not the pixels: only the background follows.
+  void Recolour(platform::ColourMap map) override {
+    backColour = platform::Mapped(map, backColour);
+  }
 };
 
 class FakeControl final : public platform::Control {
@@ -61,6 +65,7 @@ class FakeControl final : public platform::Control {
   bool isVisible() const override { return visible_; }
   void setVisible(bool visible) override { visible_ = visible; }
   void setBackColor(platform::Rgb colour) override { backColour = colour; }
+  void setForeColor(platform::Rgb colour) override { foreColour = colour; }
   float left() const override { return left_; }
   float top() const override { return top_; }
   float width() const override { return width_; }
@@ -69,6 +74,7 @@ class FakeControl final : public platform::Control {
   void setTop(float twips) override { top_ = twips; }
 
   platform::Rgb backColour = 0;
+  platform::Rgb foreColour = 0;
 
  private:
   std::string text_;
@@ -76,7 +82,7 @@ class FakeControl final : public platform::Control {
   float left_, top_, width_, height_;
 };
 
-// A window without a frame: outer and client rectangle are one.
+// A window whose outer and client rectangle are one, unless a test gives it a frame.
 class FakeWindow final : public platform::Window {
  public:
   explicit FakeWindow(const ui::WindowLayout& stored);
@@ -94,9 +100,12 @@ class FakeWindow final : public platform::Window {
   void setTop(float twips) override { top_ = twips; }
   void setWidth(float twips) override { width_ = twips; }
   void setHeight(float twips) override { height_ = twips; }
+  float clientWidth() const override { return width_ - frame; }
   bool isVisible() const override { return visible_; }
   void setVisible(bool visible) override { visible_ = visible; }
   platform::Surface& surface() override { return *drawing_; }
+
+  float frame = 0;  // twips of frame left and right together, none unless a test sets it
 
  private:
   std::map<std::string, std::unique_ptr<FakeControl>> controls_;

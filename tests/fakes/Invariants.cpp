@@ -61,6 +61,7 @@ std::string checkRun(Rig& rig) {
   for (double value : {s.angs, s.ange, s.angs2, s.ange2, s.ltrainc, s.vobs, m.ptime}) {
     if (!std::isfinite(value)) return "non-finite value in the run";
   }
+  if (!(s.ltrainc > 0)) return "a train of no length";
   return {};
 }
 

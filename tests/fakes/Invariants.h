@@ -28,15 +28,16 @@ class CheckingSurface final : public platform::Surface {
     check({x1, y1, x2, y2});
   }
   void DrawPoint(float x, float y, platform::Rgb) override { check({x, y}); }
+  void Recolour(platform::ColourMap) override { ++calls; }
 
  private:
   void check(std::initializer_list<float> values);
 };
 
 // What must hold after every frame and every handler, whatever the user
-// did: the speed within [-c, c], no run without its picture, the train on its lap, every seen end
-// on its track or line, every readout a plain finite number. Empty when all hold, else the first
-// fault found.
+// did: the speed within [-c, c], no run without its picture, a train of some length on its lap,
+// every seen end on its track or line, every readout a plain finite number. Empty when all hold,
+// else the first fault found.
 std::string CheckInvariants(Rig& rig);
 
 }  // namespace fakes

@@ -65,14 +65,7 @@ QWidget* makeWidget(const StoredControl& stored, QWidget* parent) {
 
 void applyColours(const StoredControl& stored, platform::QtControl& control) {
   if (stored.backColour) control.setBackColor(*stored.backColour);
-  if (stored.foreColour) {
-    QWidget* widget = control.widget();
-    QPalette palette = widget->palette();
-    const QColor colour = platform::ToQColor(*stored.foreColour);
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-  }
+  if (stored.foreColour) control.setForeColor(*stored.foreColour);
 }
 
 }  // namespace
