@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QCommandLineParser>
-#include <memory>
+#include <optional>
 
 #include "ui/qt/Application.h"
 #include "ui/qt/Translations.h"
@@ -17,6 +17,11 @@ void describeOptions(QCommandLineParser& parser) {
        QCoreApplication::translate("Command line",
                                    "Speak this language (de, fr, ...) instead of the system's."),
        QStringLiteral("code")});
+  parser.addOption(
+      {QStringLiteral("palette"),
+       QCoreApplication::translate("Command line",
+                                   "Start with these colours: projector (high contrast) or usual."),
+       QStringLiteral("colours")});
 }
 
 // The language is read first, so that the help about the options is given in it.
@@ -25,6 +30,14 @@ QString requestedLanguage(const QStringList& arguments) {
   describeOptions(parser);
   parser.parse(arguments);
   return parser.value(QStringLiteral("lang"));
+}
+
+// --palette, else the colours as the user last left them.
+std::optional<engine::Palette> requestedPalette(const QCommandLineParser& parser) {
+  const QString palette = parser.value(QStringLiteral("palette"));
+  if (palette == QStringLiteral("projector")) return engine::Palette::Projector;
+  if (palette == QStringLiteral("usual")) return engine::Palette::Usual;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -37,6 +50,6 @@ int main(int argc, char* argv[]) {
   describeOptions(parser);
   parser.process(arguments);
   ui::ApplyControlLook();
-  ui::Application program;
+  ui::Application program({requestedPalette(parser)});
   return QApplication::exec();
 }

@@ -38,6 +38,7 @@ RunLoop::RunLoop(Module1& m, ControlPanelView form1, TrackDisplayView form2,
 void RunLoop::RunSimulation() {
   ++runNumber_;
   run_ = RunState{};
+  frameOfRun_ = 0;
   phase_ = Phase::Idle;
   if (!setUp()) return;
   phase_ = Phase::Running;
@@ -113,6 +114,7 @@ void RunLoop::runFrame() {
   FrameKinematics(context_);
   SceneFor(m_.simtype)->frame(context_);
   ++framesDrawn_;
+  ++frameOfRun_;
   if (frameObserver_) frameObserver_();
   // Clicks already waiting are handled before the end of frame looks at
   // stopflag and freeze.

@@ -35,6 +35,8 @@ class RunLoop {
   Phase phase() const { return phase_; }
   const RunState& state() const { return run_; }
   std::int64_t framesDrawn() const { return framesDrawn_; }
+  // Frames drawn since the current (or last) run began: 1 for its first.
+  std::int64_t frameOfRun() const { return frameOfRun_; }
 
   // Called after each frame is drawn; for measuring.
   void setFrameObserver(std::function<void()> observer) { frameObserver_ = std::move(observer); }
@@ -63,6 +65,7 @@ class RunLoop {
   Phase phase_ = Phase::Idle;
   std::uint64_t runNumber_ = 0;
   std::int64_t framesDrawn_ = 0;
+  std::int64_t frameOfRun_ = 0;
   std::function<void()> frameObserver_;
 };
 

@@ -11,6 +11,10 @@
         <source>Speak this language (de, fr, ...) instead of the system&apos;s.</source>
         <translation>Usar este idioma (de, fr, ...) en lugar del del sistema.</translation>
     </message>
+    <message>
+        <source>Start with these colours: projector (high contrast) or usual.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Control window</name>
@@ -244,6 +248,173 @@
     </message>
 </context>
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Space or Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>presses the button in focus, switches Length Contraction, steps the demonstration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moves to the next or previous control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>→ or .</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>while frozen: one frame on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One frame on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slow motion on or off: a frame every 0.4 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slow motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>saves the picture as a PNG file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the picture...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copies the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>projector colours on or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projector colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full screen on or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this list of keys and colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys and colours...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>? or F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>closes this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the train where it truly is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where the observer sees its front and rear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the directions in which the observer sees the train</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the trail of the seen rear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the observer&apos;s dot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where the observer sees the ends of each edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the directions in which the observer sees each edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the two edges of the body where they truly are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With projector colours: a white ground, black for black (and for white in the Terrell rotation), dark red for light red, dark blue for light yellow, grey for the trail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Numbers</name>
     <message>
         <source>.</source>
@@ -260,6 +431,29 @@
     <message>
         <source>Close %1</source>
         <translation>Cerrar %1</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Save the picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture was not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys and colours</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,33 @@ class DesktopTest : public QObject {
     }
   }
 
+  // Framed by the window manager, the client area is narrower than the
+  // window: the readout row still lies inside it, in every demonstration.
+  void theReadoutRowLiesInsideTheClientArea() {
+    ui::FormWindow& form2 = app->trackWindow();
+    clickControl("CommandStart");
+    QVERIFY(QTest::qWaitForWindowExposed(&form2));
+    QTRY_VERIFY_WITH_TIMEOUT(framed(form2), 5000);
+    for (int type = 1; type <= 3; ++type) {
+      while (app->simulation().chosenType != type) clickControl("CommandSimulation");
+      clickControl("CommandStart");  // Select
+      QTest::qWait(300);             // the window manager applies the new width
+      for (const char* name : {"Llength_obs", "Tlength_obs", "Lv_obs", "Tv_obs", "LLocalTime",
+                               "TLocalTime", "Text5"}) {
+        const QRect box = form2.control(name).widget()->geometry();
+        QVERIFY2(box.left() >= 0 && box.right() < form2.width(),
+                 qPrintable(QStringLiteral("%1 in %2: %3..%4 of %5")
+                                .arg(name)
+                                .arg(type)
+                                .arg(box.left())
+                                .arg(box.right())
+                                .arg(form2.width())));
+      }
+      clickControl("CommandStart");  // Stop
+      clickControl("CommandStart");  // Start
+    }
+  }
+
   // The language follows the system (LANGUAGE before LANG, as users expect)
   // unless --lang names one; an unknown one is English.
   void theLanguageFollowsTheSystemUnlessAsked_data() {

@@ -49,6 +49,16 @@ void appendNumber(std::string& out, float value) {
 }  // namespace
 
 std::vector<FrameRecord> RunGoldenScript(int simtype) {
+  return RunGoldenScript(simtype, {kGoldenFrames, 0});
+}
+
+std::vector<int> GoldenScriptActionFrames() {
+  std::vector<int> frames;
+  for (const auto& [frame, action] : script()) frames.push_back(frame);
+  return frames;
+}
+
+std::vector<FrameRecord> RunGoldenScript(int simtype, FreezeAndStep stepping) {
   Rig rig;
   std::vector<FrameRecord> frames;
   std::size_t callsSeen = 0;
@@ -61,6 +71,7 @@ std::vector<FrameRecord> RunGoldenScript(int simtype) {
                       &rig.f2("Tv_obs"), &rig.f2("TLocalTime")}) {
       frame.readouts.push_back(box->text());
     }
+    frame.pos1 = rig.state().pos1;
     frames.push_back(std::move(frame));
   });
   rig.startRun(simtype);
@@ -68,6 +79,16 @@ std::vector<FrameRecord> RunGoldenScript(int simtype) {
   for (int drawn = 1; drawn < kGoldenFrames; ++drawn) {
     auto [first, last] = actions.equal_range(drawn);
     for (auto it = first; it != last; ++it) it->second(rig);
+    if (drawn == stepping.afterFrame) {
+      // A frame already due still comes; then each step is one frame.
+      rig.commands.CommandFreeze_Click();
+      rig.runFor(1.0);
+      for (int step = 0; step < stepping.steps; ++step) {
+        rig.commands.StepFrame();
+        rig.runFor(0.7);
+      }
+      return frames;
+    }
     rig.runFrames(drawn + 1);
   }
   return frames;

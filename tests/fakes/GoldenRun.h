@@ -14,6 +14,13 @@ namespace fakes {
 struct FrameRecord {
   std::vector<DrawCall> calls;
   std::vector<std::string> readouts;
+  double pos1 = 0;  // where the train's front was, to find a lap's wrap (not hashed)
+};
+
+// Freezes the scripted run after a frame is drawn, then steps it frame by frame.
+struct FreezeAndStep {
+  int afterFrame;
+  int steps;
 };
 
 inline constexpr int kGoldenFrames = 500;
@@ -22,6 +29,11 @@ inline constexpr int kGoldenFrames = 500;
 // switched both ways, v = 0, a negative speed, a freeze, and laps or
 // restarts. The same script on any build gives the same frames.
 std::vector<FrameRecord> RunGoldenScript(int simtype);
+// The same run, frozen and stepped: it ends after the last step.
+std::vector<FrameRecord> RunGoldenScript(int simtype, FreezeAndStep stepping);
+
+// The frames after which the script acts.
+std::vector<int> GoldenScriptActionFrames();
 
 // A frame as text, one line per call and one for the readouts; numbers with
 // nine significant digits, enough to read back every single-precision value.

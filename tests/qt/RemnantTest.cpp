@@ -9,14 +9,14 @@
 #include "platform/qt/ImageSurface.h"
 #include "tests/fakes/Rig.h"
 
+Q_DECLARE_METATYPE(engine::Palette)
+
 using fakes::DrawCall;
 using fakes::RecordingSurface;
 using platform::ImageSurface;
 using platform::Rgb;
 
 namespace {
-
-const Rgb kBg = platform::RGB(192, 192, 192);
 
 // Draws on the real image and records the calls too.
 class TeeSurface final : public platform::Surface {
@@ -64,31 +64,32 @@ void replay(const DrawCall& call, platform::Surface& s) {
 }
 
 // The last frame alone, drawn on an empty image of the same size.
-QImage lastFrameAlone(const std::vector<DrawCall>& calls, QSize size) {
+QImage lastFrameAlone(const std::vector<DrawCall>& calls, QSize size, Rgb background) {
   auto frameStart = calls.end();
   while (frameStart != calls.begin() && (frameStart - 1)->op != DrawCall::Op::Point) --frameStart;
   --frameStart;
   ImageSurface fresh;
   fresh.resize(size, 1.0);
-  fresh.setBackColor(kBg);
+  fresh.setBackColor(background);
   fresh.ClearSurface();
   fresh.setPenWidth(2);
   for (auto call = frameStart; call != calls.end(); ++call) {
-    if (call->colour != kBg) replay(*call, fresh);
+    if (call->colour != background) replay(*call, fresh);
   }
   return fresh.image();
 }
 
-// Pixels neither background, nor as the last frame drew them, nor white trail.
-int remnants(const QImage& shown, const QImage& expected, bool trailAllowed) {
-  const QRgb background = platform::ToQColor(kBg).rgb();
-  const QRgb white = qRgb(255, 255, 255);
+// Pixels neither background, nor as the last frame drew them, nor trail.
+int remnants(const QImage& shown, const QImage& expected, const engine::Colours& colours,
+             bool trailAllowed) {
+  const QRgb background = platform::ToQColor(colours.background).rgb();
+  const QRgb trail = platform::ToQColor(colours.trail).rgb();
   int count = 0;
   for (int y = 0; y < shown.height(); ++y) {
     for (int x = 0; x < shown.width(); ++x) {
       const QRgb pixel = shown.pixel(x, y);
       if (pixel == background || pixel == expected.pixel(x, y)) continue;
-      if (trailAllowed && pixel == white) continue;
+      if (trailAllowed && pixel == trail) continue;
       ++count;
     }
   }
@@ -99,9 +100,10 @@ int remnants(const QImage& shown, const QImage& expected, bool trailAllowed) {
 
 // A run on a real image, recorded too.
 struct ImageRun {
-  explicit ImageRun(int simtype, float height) {
+  ImageRun(int simtype, float height, engine::Palette palette = engine::Palette::Usual) {
     rig.form2Window.drawOn(tee);
     rig.form2Window.setHeight(height);
+    if (palette != rig.m.palette) rig.commands.SwitchPalette();
     rig.startRun(simtype);
     size = QSize(platform::ToWholePixels(rig.form2Window.width()),
                  platform::ToWholePixels(rig.form2Window.height()));
@@ -110,7 +112,8 @@ struct ImageRun {
   }
   void nextFrame() { rig.runFrames(rig.runLoop.framesDrawn() + 1); }
   int remnantCount(bool trailAllowed) {
-    return remnants(tee.image.image(), lastFrameAlone(tee.record.calls, size), trailAllowed);
+    return remnants(tee.image.image(), lastFrameAlone(tee.record.calls, size, rig.m.bgcolor),
+                    rig.m.colours, trailAllowed);
   }
 
   fakes::Rig rig;
@@ -126,21 +129,32 @@ class RemnantTest : public QObject {
     QTest::addColumn<int>("simtype");
     QTest::addColumn<int>("speed");
     QTest::addColumn<float>("height");
-    QTest::newRow("round, slow") << 1 << 6 << 3165.0F;
-    QTest::newRow("round, fast") << 1 << 27 << 5000.0F;
-    QTest::newRow("round, backwards") << 1 << -20 << 4000.0F;
-    QTest::newRow("long, slow") << 2 << 8 << 3165.0F;
-    QTest::newRow("long, fast") << 2 << 29 << 5000.0F;
-    QTest::newRow("long, backwards") << 2 << -25 << 4000.0F;
-    QTest::newRow("terrell, fast") << 3 << 28 << 3165.0F;
-    QTest::newRow("terrell, backwards") << 3 << -15 << 4000.0F;
+    QTest::addColumn<engine::Palette>("palette");
+    struct Row {
+      const char* name;
+      int simtype, speed;
+      float height;
+    };
+    const Row rows[] = {{"round, slow", 1, 6, 3165},        {"round, fast", 1, 27, 5000},
+                        {"round, backwards", 1, -20, 4000}, {"long, slow", 2, 8, 3165},
+                        {"long, fast", 2, 29, 5000},        {"long, backwards", 2, -25, 4000},
+                        {"terrell, fast", 3, 28, 3165},     {"terrell, backwards", 3, -15, 4000}};
+    for (engine::Palette palette : {engine::Palette::Usual, engine::Palette::Projector}) {
+      for (const Row& row : rows) {
+        const QByteArray name =
+            QByteArray(row.name) + (palette == engine::Palette::Usual ? "" : ", projector");
+        QTest::newRow(name.constData()) << row.simtype << row.speed << row.height << palette;
+      }
+    }
   }
 
   void lapsLeaveOnlyTheLastFrame() {
     QFETCH(int, simtype);
     QFETCH(int, speed);
     QFETCH(float, height);
-    ImageRun run(simtype, height);
+    QFETCH(engine::Palette, palette);
+    ImageRun run(simtype, height, palette);
+    QCOMPARE(run.rig.m.palette, palette);
     // Change speed and contraction every few frames, across several laps.
     for (int frame = 0; frame < 700; ++frame) {
       if (frame % 9 == 0) run.rig.commands.TControl_Click();

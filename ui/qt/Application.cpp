@@ -28,14 +28,15 @@ void ApplyControlLook() {
   QApplication::setFont(font);
 }
 
-Application::Application()
+Application::Application(const StartOptions& options)
     : form2Window_(TrackWindowLayout(), language_),
       form1Window_(ControlWindowLayout(), language_),
       form1_(Form1::Bind(form1Window_.window(), lookupIn(form1Window_))),
       form2_(Form2::Bind(form2Window_.window(), lookupIn(form2Window_))),
       runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_,
                language_),
-      commands_(module_, form1_, form2_, runLoop_, program_, language_) {
+      commands_(module_, form1_, form2_, runLoop_, program_, language_),
+      aids_(module_, commands_, runLoop_, form1Window_, form2Window_) {
   // Docks and task switchers tie the windows to the installed launcher.
   QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
   QCoreApplication::setApplicationName(QStringLiteral(APP_ID));
@@ -43,10 +44,15 @@ Application::Application()
   form2Window_.setMinimumHeight(platform::ToWholePixels(kTrackWindowMinHeight));
   // Showing the picture leaves the keyboard with the control window.
   form2Window_.setAttribute(Qt::WA_ShowWithoutActivating);
+  // A click on a control activates the control window; tips show in both anyway.
+  form1Window_.setAttribute(Qt::WA_AlwaysShowToolTips);
+  form2Window_.setAttribute(Qt::WA_AlwaysShowToolTips);
   connectHandlers();
   ApplyHelp(form1Window_, ControlWindowHelp(), language_);
   ApplyHelp(form2Window_, TrackWindowHelp(), language_);
   form1Window_.move(kControlWindowMargin, kControlWindowMargin);
+  aids_.restoreChoices();
+  if (options.palette && *options.palette != module_.palette) commands_.SwitchPalette();
   commands_.Form1_Load();
   form1Window_.show();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+
 #include "engine/Module1.h"
 #include "engine/RunLoop.h"
 #include "platform/SteadyClock.h"
@@ -9,21 +11,28 @@
 #include "ui/Commands.h"
 #include "ui/Forms.h"
 #include "ui/qt/FormWindow.h"
+#include "ui/qt/TeachingAids.h"
 
 namespace ui {
 
 // The whole program: the shared simulation variables, both windows, the
 // run loop and the handlers, wired together. Construct it after the
 // QApplication and its translations; it loads the control window and shows it.
+// How the program was asked to start.
+struct StartOptions {
+  std::optional<engine::Palette> palette;  // else as last left
+};
+
 class Application {
  public:
-  Application();
+  explicit Application(const StartOptions& options = {});
 
   FormWindow& controlWindow() { return form1Window_; }
   FormWindow& trackWindow() { return form2Window_; }
   engine::Module1& simulation() { return module_; }
   engine::RunLoop& runLoop() { return runLoop_; }
   Commands& commands() { return commands_; }
+  TeachingAids& aids() { return aids_; }
   const platform::QtProgram& program() const { return program_; }
 
  private:
@@ -40,6 +49,7 @@ class Application {
   Form2 form2_;
   engine::RunLoop runLoop_;
   Commands commands_;
+  TeachingAids aids_;
 };
 
 // Font and style of the controls, chosen so every stored caption fits its

@@ -1,0 +1,262 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The teaching aids on the real windows: every key the list names does what
+// the list says, the saved picture is the window's with text naming it, a
+// failed save says why and the run goes on, and the choices last.
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolTip>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "ui/qt/Application.h"
+
+namespace {
+
+QWidget* widgetOf(ui::FormWindow& window, const char* name) {
+  return window.control(name).widget();
+}
+
+void click(ui::FormWindow& window, const char* name) {
+  QTest::mouseClick(widgetOf(window, name), Qt::LeftButton);
+}
+
+// The first shown top-level widget of a type, once it has appeared.
+template <typename Widget>
+Widget* waitForShown(int timeout = 3000) {
+  Widget* found = nullptr;
+  const bool shown = QTest::qWaitFor(
+      [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+          if (auto* typed = qobject_cast<Widget*>(widget); typed && typed->isVisible()) {
+            found = typed;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeout);
+  return shown ? found : nullptr;
+}
+
+// Runs an action that opens a modal dialog, and answers the dialog.
+template <typename Dialog>
+void answer(const std::function<void()>& open, const std::function<void(Dialog*)>& reply) {
+  bool answered = false;
+  QTimer::singleShot(0, [&] {
+    Dialog* dialog = waitForShown<Dialog>();
+    if (dialog != nullptr) reply(dialog);
+    answered = dialog != nullptr;
+  });
+  open();
+  QVERIFY(answered);
+}
+
+}  // namespace
+
+class AidsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void init() {
+    QSettings(QStringLiteral(APP_ID), QStringLiteral("relativity-train")).clear();
+    ui::ApplyControlLook();
+    app = std::make_unique<ui::Application>();
+    app->controlWindow().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&app->controlWindow()));
+  }
+  void cleanup() { app.reset(); }
+
+  // The list opens with its key and closes with Escape; every key it lists
+  // does what the list says it does.
+  void everyListedKeyDoesWhatTheListSays() {
+    ui::FormWindow& f = app->controlWindow();
+    engine::Module1& m = app->simulation();
+    startRun(2);
+    click(f, "CommandVinc");
+    QWidget* focus = widgetOf(f, "CommandStart");
+    for (const ui::KeyHelp& key : ui::KeyList()) {
+      if (!key.onDesktop || key.action == ui::KeyAction::None) continue;
+      for (const char* name : key.keys) {
+        if (*name == '\0') continue;
+        const QKeySequence sequence = QKeySequence::fromString(QString::fromLatin1(name));
+        // Each key goes to the control window's focused button, as a user presses it.
+        const auto press = [&] {
+          f.activateWindow();
+          QVERIFY(QTest::qWaitForWindowActive(&f));
+          focus->setFocus();
+          QTest::keySequence(focus, sequence);
+        };
+        switch (key.action) {
+          case ui::KeyAction::Step: {
+            click(f, "CommandFreeze");
+            QTRY_COMPARE(app->runLoop().phase(), engine::RunLoop::Phase::Frozen);
+            const auto frozen = app->runLoop().framesDrawn();
+            press();
+            QTRY_COMPARE(app->runLoop().framesDrawn(), frozen + 1);
+            QCOMPARE(app->runLoop().phase(), engine::RunLoop::Phase::Frozen);
+            click(f, "CommandFreeze");
+            break;
+          }
+          case ui::KeyAction::SlowMotion: {
+            const bool before = m.slowMotion;
+            press();
+            QCOMPARE(m.slowMotion, !before);
+            press();
+            break;
+          }
+          case ui::KeyAction::Palette: {
+            press();
+            QCOMPARE(m.palette, engine::Palette::Projector);
+            press();
+            QCOMPARE(m.palette, engine::Palette::Usual);
+            break;
+          }
+          case ui::KeyAction::SavePicture:
+            answer<QFileDialog>(press, [](QFileDialog* dialog) { dialog->reject(); });
+            break;
+          case ui::KeyAction::CopyPicture: {
+            QGuiApplication::clipboard()->clear();
+            press();
+            const QImage copied = QGuiApplication::clipboard()->image();
+            QCOMPARE(copied.size(), app->aids().picture().size());
+            break;
+          }
+          case ui::KeyAction::KeyList: {
+            press();
+            QDialog* list = app->aids().keyList();
+            QVERIFY(list != nullptr);
+            QVERIFY(QTest::qWaitForWindowExposed(list));
+            QVERIFY(list->findChild<QLabel*>()->text().contains(QStringLiteral("Ctrl+S")));
+            QTest::keyClick(list, Qt::Key_Escape);
+            QTRY_VERIFY(!list->isVisible());
+            break;
+          }
+          case ui::KeyAction::None:
+          case ui::KeyAction::FullScreen:
+            QFAIL(name);
+        }
+      }
+    }
+    // The same actions sit in the track window's menu.
+    QCOMPARE(app->trackWindow().contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(app->trackWindow().actions().size(), 6);
+  }
+
+  // The file holds the window's own pixels and text naming what it shows;
+  // the dialog opens on a name that says the same.
+  void theSavedPictureIsTheWindowWithTextNamingIt() {
+    ui::FormWindow& f = app->controlWindow();
+    startRun(2);
+    for (int i = 0; i < 5; ++i) click(f, "CommandVinc");
+    click(f, "TControl");
+    click(f, "CommandFreeze");
+    QTRY_COMPARE(app->runLoop().phase(), engine::RunLoop::Phase::Frozen);
+    const QImage expected = app->aids().picture();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("picture.png"));
+    answer<QFileDialog>([&] { app->aids().action(ui::KeyAction::SavePicture)->trigger(); },
+                        [&](QFileDialog* dialog) {
+                          QVERIFY(dialog->selectedFiles().value(0).endsWith(
+                              QStringLiteral("/relativity-train-2-v5.png")));
+                          dialog->selectFile(path);
+                          static_cast<QDialog*>(dialog)->accept();
+                        });
+    const QImage saved(path);
+    QCOMPARE(saved.size(), expected.size());
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
+             expected.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(saved.text(QStringLiteral("Demonstration")), QStringLiteral("2"));
+    QCOMPARE(saved.text(QStringLiteral("v")), QStringLiteral("5"));
+    QCOMPARE(saved.text(QStringLiteral("Contraction")), QStringLiteral("on"));
+    QCOMPARE(saved.text(QStringLiteral("Frame")), QString::number(app->runLoop().frameOfRun()));
+    // The folder is remembered for the next save.
+    QCOMPARE(QSettings(QStringLiteral(APP_ID), QStringLiteral("relativity-train"))
+                 .value(QStringLiteral("pictureFolder"))
+                 .toString(),
+             folder.path());
+  }
+
+  void aFailedSaveSaysWhyAndTheRunGoesOn() {
+    ui::FormWindow& f = app->controlWindow();
+    startRun(1);
+    click(f, "CommandVinc");
+    const QString nowhere =
+        QStringLiteral("/proc/relativity-train.png");  // not even root writes here
+    QString told;
+    answer<QFileDialog>([&] { app->aids().action(ui::KeyAction::SavePicture)->trigger(); },
+                        [&](QFileDialog* dialog) {
+                          dialog->selectFile(nowhere);
+                          QTimer::singleShot(0, [&] {
+                            QMessageBox* box = waitForShown<QMessageBox>();
+                            if (box == nullptr) return;
+                            told = box->text();
+                            box->accept();
+                          });
+                          static_cast<QDialog*>(dialog)->accept();
+                        });
+    QVERIFY2(told.contains(nowhere), qPrintable(told));
+    qInfo("a failed save says: %s", qPrintable(told));
+    QVERIFY(!QFile::exists(nowhere));
+    const auto frames = app->runLoop().framesDrawn();
+    QTRY_VERIFY(app->runLoop().framesDrawn() > frames + 2);
+    QVERIFY(QSettings(QStringLiteral(APP_ID), QStringLiteral("relativity-train"))
+                .value(QStringLiteral("pictureFolder"))
+                .isNull());
+  }
+
+  // The palette and slow motion are as the user left them at the next start;
+  // nothing else is remembered.
+  void thePaletteAndSlowMotionLast() {
+    app->aids().action(ui::KeyAction::Palette)->trigger();
+    app->aids().action(ui::KeyAction::SlowMotion)->trigger();
+    click(app->controlWindow(), "TControl");  // hidden: nothing happens, nothing kept
+    app.reset();
+    app = std::make_unique<ui::Application>();
+    QCOMPARE(app->simulation().palette, engine::Palette::Projector);
+    QCOMPARE(app->simulation().bgcolor, platform::RGB(255, 255, 255));
+    QVERIFY(app->simulation().slowMotion);
+    QVERIFY(!app->simulation().contraction);
+    QCOMPARE(app->simulation().chosenType, 1);
+    app.reset();
+    app = std::make_unique<ui::Application>(ui::StartOptions{engine::Palette::Usual});
+    QCOMPARE(app->simulation().palette, engine::Palette::Usual);
+  }
+
+  // A readout's tip shows while the control window is the active one.
+  void tipsShowInTheInactiveTrackWindow() {
+    startRun(1);
+    QVERIFY(app->controlWindow().isActiveWindow());
+    QWidget* readout = widgetOf(app->trackWindow(), "TLocalTime");
+    QTest::mouseMove(readout, QPoint(6, 6));  // the pointer rests on it
+    QTest::mouseMove(readout, QPoint(8, 8));
+    QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 3000);
+    QCOMPARE(QToolTip::text(), readout->toolTip());
+    QToolTip::hideText();
+  }
+
+ private:
+  void startRun(int type) {
+    ui::FormWindow& f = app->controlWindow();
+    click(f, "CommandStart");
+    while (app->simulation().chosenType != type) click(f, "CommandSimulation");
+    click(f, "CommandStart");
+    QVERIFY(QTest::qWaitForWindowExposed(&app->trackWindow()));
+    // The keyboard stays with the control window, as it does for a user.
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+  }
+
+  std::unique_ptr<ui::Application> app;
+};
+
+QTEST_MAIN(AidsTest)
+#include "AidsTest.moc"

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/qt/KeyListText.h"
+
+#include <QCoreApplication>
+
+#include "ui/Keys.h"
+
+namespace ui {
+namespace {
+
+QString translated(const platform::Text& text) {
+  return QCoreApplication::translate(text.context, text.source).toHtmlEscaped();
+}
+
+QString row(const QString& first, const QString& second) {
+  return QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(first, second);
+}
+
+}  // namespace
+
+QString KeyListHtml() {
+  QString html = QStringLiteral("<table cellspacing='4'>");
+  for (const KeyHelp& key : KeyList()) {
+    if (key.onDesktop) html += row(translated(key.shown), translated(key.does));
+  }
+  html += QStringLiteral("</table>");
+  const QString colours[] = {QCoreApplication::translate("Keys", "Black"),
+                             QCoreApplication::translate("Keys", "Light red"),
+                             QCoreApplication::translate("Keys", "Light yellow"),
+                             QCoreApplication::translate("Keys", "White")};
+  for (const ColourLegend& legend : ColourLegends()) {
+    html += QStringLiteral("<p><b>%1</b></p><table cellspacing='4'>")
+                .arg(translated(legend.demonstration));
+    const platform::Text* meanings[] = {&legend.black, &legend.lightRed, &legend.lightYellow,
+                                        &legend.white};
+    for (int i = 0; i < 4; ++i) html += row(colours[i], translated(*meanings[i]));
+    html += QStringLiteral("</table>");
+  }
+  html += QStringLiteral("<p>%1</p>").arg(translated(ProjectorLegend()));
+  return html;
+}
+
+}  // namespace ui

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/qt/TeachingAids.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "engine/scenes/Scene.h"
+#include "platform/NumberText.h"
+#include "ui/qt/KeyListText.h"
+
+namespace ui {
+namespace {
+
+// The demonstration the picture shows: the last run's, or the one chosen.
+int shownDemonstration(const engine::Module1& m) {
+  return engine::SceneFor(m.simtype) != nullptr ? static_cast<int>(m.simtype) : m.chosenType;
+}
+
+}  // namespace
+
+TeachingAids::TeachingAids(engine::Module1& m, Commands& commands, const engine::RunLoop& runLoop,
+                           FormWindow& controlWindow, FormWindow& trackWindow)
+    : m_(m),
+      commands_(commands),
+      runLoop_(runLoop),
+      control_(controlWindow),
+      track_(trackWindow),
+      settings_(QStringLiteral(APP_ID), QStringLiteral("relativity-train")) {
+  for (const KeyHelp& key : KeyList()) {
+    if (key.onDesktop && key.action != KeyAction::None) addAction(key);
+  }
+  // Right click or the Menu key on the picture offers the same actions.
+  track_.setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TeachingAids::addAction(const KeyHelp& key) {
+  auto* action = new QAction(QCoreApplication::translate(key.menu.context, key.menu.source), this);
+  QList<QKeySequence> shortcuts;
+  for (const char* name : key.keys) {
+    if (*name != '\0') shortcuts << QKeySequence::fromString(QString::fromLatin1(name));
+  }
+  action->setShortcuts(shortcuts);
+  action->setShortcutVisibleInContextMenu(true);
+  const bool onOff = key.action == KeyAction::SlowMotion || key.action == KeyAction::Palette;
+  action->setCheckable(onOff);
+  connect(action, &QAction::triggered, this, [this, which = key.action] { run(which); });
+  control_.addAction(action);
+  track_.addAction(action);
+  actions_[key.action] = action;
+}
+
+void TeachingAids::restoreChoices() {
+  if (settings_.value(QStringLiteral("slowMotion"), false).toBool() != m_.slowMotion) {
+    commands_.SlowMotion();
+  }
+  if (settings_.value(QStringLiteral("projector"), false).toBool() !=
+      (m_.palette == engine::Palette::Projector)) {
+    commands_.SwitchPalette();
+  }
+  actions_.at(KeyAction::SlowMotion)->setChecked(m_.slowMotion);
+  actions_.at(KeyAction::Palette)->setChecked(m_.palette == engine::Palette::Projector);
+}
+
+void TeachingAids::run(KeyAction action) {
+  switch (action) {
+    case KeyAction::Step:
+      commands_.StepFrame();
+      break;
+    case KeyAction::SlowMotion:
+      commands_.SlowMotion();
+      settings_.setValue(QStringLiteral("slowMotion"), m_.slowMotion);
+      actions_.at(action)->setChecked(m_.slowMotion);
+      break;
+    case KeyAction::Palette:
+      commands_.SwitchPalette();
+      settings_.setValue(QStringLiteral("projector"), m_.palette == engine::Palette::Projector);
+      actions_.at(action)->setChecked(m_.palette == engine::Palette::Projector);
+      break;
+    case KeyAction::SavePicture:
+      savePicture();
+      break;
+    case KeyAction::CopyPicture:
+      QGuiApplication::clipboard()->setImage(picture());
+      break;
+    case KeyAction::KeyList:
+      showKeyList();
+      break;
+    case KeyAction::None:
+    case KeyAction::FullScreen:
+      break;
+  }
+}
+
+QImage TeachingAids::picture() const {
+  QImage image = track_.grab().toImage();
+  image.setText(QStringLiteral("Software"), QStringLiteral("Relativity Train"));
+  image.setText(QStringLiteral("Demonstration"), QString::number(shownDemonstration(m_)));
+  image.setText(QStringLiteral("v"), QString::fromStdString(platform::PlainNumberText(m_.v)));
+  image.setText(QStringLiteral("Contraction"),
+                m_.contraction ? QStringLiteral("on") : QStringLiteral("off"));
+  image.setText(QStringLiteral("Frame"), QString::number(runLoop_.frameOfRun()));
+  return image;
+}
+
+QString TeachingAids::pictureName() const {
+  return QStringLiteral("relativity-train-%1-v%2.png")
+      .arg(shownDemonstration(m_))
+      .arg(QString::fromStdString(platform::PlainNumberText(m_.v)));
+}
+
+// The picture is taken at once; the run goes on while the user chooses where
+// it goes, since the dialog's own event loop runs the frames.
+void TeachingAids::savePicture() {
+  const QImage image = picture();
+  QString folder = settings_.value(QStringLiteral("pictureFolder")).toString();
+  if (folder.isEmpty() || !QDir(folder).exists()) {
+    folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  }
+  const QString path = QFileDialog::getSaveFileName(
+      &track_, QCoreApplication::translate("Picture", "Save the picture"),
+      QDir(folder).filePath(pictureName()),
+      QCoreApplication::translate("Picture", "PNG images (*.png)"));
+  if (path.isEmpty()) return;
+  const QString error = WritePicture(image, path);
+  if (!error.isEmpty()) {
+    QMessageBox::warning(&track_,
+                         QCoreApplication::translate("Picture", "The picture was not saved"),
+                         QCoreApplication::translate("Picture", "%1 could not be written: %2")
+                             .arg(QDir::toNativeSeparators(path), error));
+    return;
+  }
+  settings_.setValue(QStringLiteral("pictureFolder"), QFileInfo(path).absolutePath());
+}
+
+void TeachingAids::showKeyList() {
+  if (keyList_ == nullptr) {
+    keyList_ = new QDialog(&control_);
+    keyList_->setWindowTitle(QCoreApplication::translate("Picture", "Keys and colours"));
+    auto* text = new QLabel(KeyListHtml(), keyList_);
+    text->setTextFormat(Qt::RichText);
+    auto* layout = new QVBoxLayout(keyList_);
+    layout->addWidget(text);
+  }
+  keyList_->show();
+  keyList_->raise();
+  keyList_->activateWindow();
+}
+
+QString WritePicture(const QImage& picture, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  QImageWriter writer(&file, "png");
+  if (!writer.write(picture)) {
+    file.cancelWriting();
+    return writer.errorString();
+  }
+  if (!file.commit()) return file.errorString();
+  return {};
+}
+
+}  // namespace ui
