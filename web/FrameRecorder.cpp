@@ -10,6 +10,7 @@ void FrameRecorder::frameEnded() {
 
 const platform::PixelSurface& FrameRecorder::lastFrameAlone() {
   alone_ = platform::PixelSurface();
+  alone_.setRatio(pixels_.ratio());
   alone_.setBackColor(pixels_.backColor());
   alone_.resize(pixels_.width(), pixels_.height());
   alone_.ClearSurface();

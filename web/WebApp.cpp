@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "engine/scenes/Scene.h"
 #include "platform/NumberText.h"
 #include "platform/web/WebBridge.h"
 #include "ui/ControlHelp.h"
@@ -10,13 +11,29 @@
 namespace web {
 namespace {
 
+// A text as a JSON string.
+std::string Quoted(std::string_view text) {
+  std::string json = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      json += '\\';
+      json += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      json += ' ';
+    } else {
+      json += c;
+    }
+  }
+  return json + '"';
+}
+
 ui::ControlLookup lookupIn(WebForm& form) {
   return [&form](std::string_view name) -> platform::Control& { return form.control(name); };
 }
 
 }  // namespace
 
-WebApp::WebApp()
+WebApp::WebApp(engine::Palette palette, bool slowMotion, const ui::Link& link)
     : form1Window_(1, ui::ControlWindowLayout(), false, nextControlId_, language_),
       form2Window_(2, ui::TrackWindowLayout(), true, nextControlId_, language_),
       form1_(ui::Form1::Bind(form1Window_.window(), lookupIn(form1Window_))),
@@ -31,9 +48,30 @@ WebApp::WebApp()
   connectHandlers();
   ui::ApplyHelp(form1Window_, ui::ControlWindowHelp(), language_);
   ui::ApplyHelp(form2Window_, ui::TrackWindowHelp(), language_);
+  if (palette != module_.palette) commands_.SwitchPalette();
+  if (slowMotion) commands_.SlowMotion();
   commands_.Form1_Load();
   form1Window_.window().setVisible(true);
   commands_.Form_Resize();  // as a window's resize handler runs when it is first shown
+  ui::PrepareRun(link, commands_, module_, form2Window_.window());
+  sizedByLink_ = link.demo && link.height;
+}
+
+void WebApp::aid(ui::KeyAction action) {
+  if (program_.ended()) return;
+  switch (action) {
+    case ui::KeyAction::Step:
+      commands_.StepFrame();
+      break;
+    case ui::KeyAction::SlowMotion:
+      commands_.SlowMotion();
+      break;
+    case ui::KeyAction::Palette:
+      commands_.SwitchPalette();
+      break;
+    default:  // the page's own: saving, copying, the list, full screen
+      break;
+  }
 }
 
 void WebApp::connectHandlers() {
@@ -62,20 +100,51 @@ void WebApp::close(int windowId) {
 std::string WebApp::state() const {
   static constexpr const char* kModes[] = {"idle", "choosing", "running"};
   const engine::Module1& m = module_;
+  const bool ran = engine::SceneFor(m.simtype) != nullptr;
   return std::string("{\"mode\":\"") + kModes[static_cast<int>(m.mode)] +
          "\",\"demo\":" + std::to_string(m.chosenType) +
+         ",\"shown\":" + std::to_string(ran ? static_cast<int>(m.simtype) : m.chosenType) +
          ",\"v\":" + platform::PlainNumberText(m.v) +
          ",\"contraction\":" + (m.contraction ? "true" : "false") +
          ",\"frozen\":" + (m.freeze == 1.0 ? "true" : "false") +
-         ",\"frames\":" + std::to_string(runLoop_.framesDrawn()) + "}";
+         ",\"slowMotion\":" + (m.slowMotion ? "true" : "false") +
+         ",\"projector\":" + (m.palette == engine::Palette::Projector ? "true" : "false") +
+         ",\"frames\":" + std::to_string(runLoop_.framesDrawn()) +
+         ",\"frameOfRun\":" + std::to_string(runLoop_.frameOfRun()) +
+         ",\"sizedByLink\":" + (sizedByLink_ ? "true" : "false") + ",\"link\":\"" +
+         ui::LinkQuery(m) + "\"}";
+}
+
+std::string WebApp::keyList() const {
+  std::string json = "{\"keys\":[";
+  for (const ui::KeyHelp& key : ui::KeyList()) {
+    if (!key.onPage) continue;
+    if (json.back() != '[') json += ',';
+    json += "{\"keys\":[" + Quoted(key.keys[0]) + ',' + Quoted(key.keys[1]) +
+            "],\"shown\":" + Quoted(language_.localized(key.shown)) +
+            ",\"does\":" + Quoted(language_.localized(key.does)) +
+            ",\"menu\":" + Quoted(language_.localized(key.menu)) +
+            ",\"action\":" + std::to_string(static_cast<int>(key.action)) + '}';
+  }
+  json += "],\"legends\":[";
+  for (const ui::ColourLegend& legend : ui::ColourLegends()) {
+    if (json.back() != '[') json += ',';
+    json += '[';
+    for (const platform::Text* text : {&legend.demonstration, &legend.black, &legend.lightRed,
+                                       &legend.lightYellow, &legend.white}) {
+      json += Quoted(language_.localized(*text)) + ',';
+    }
+    json.back() = ']';
+  }
+  return json + "],\"projector\":" + Quoted(language_.localized(ui::ProjectorLegend())) + '}';
 }
 
 void WebApp::paint(int windowId) {
   formById(windowId).window().paint();
 }
 
-void WebApp::clientResized(int windowId, int width, int height) {
-  formById(windowId).window().clientResized(width, height);
+void WebApp::clientResized(int windowId, double width, double height, double ratio) {
+  formById(windowId).window().clientResized(width, height, ratio);
 }
 
 }  // namespace web

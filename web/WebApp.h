@@ -10,6 +10,8 @@
 #include "platform/web/WebServices.h"
 #include "ui/Commands.h"
 #include "ui/Forms.h"
+#include "ui/Keys.h"
+#include "ui/Link.h"
 #include "web/WebForm.h"
 
 namespace web {
@@ -18,17 +20,23 @@ namespace web {
 // as on the desktop, over the web platform.
 class WebApp {
  public:
-  WebApp();
+  // Starts with the palette and slow motion as asked or as last left, and
+  // opens the demonstration the page's link prepares, if it names one.
+  WebApp(engine::Palette palette, bool slowMotion, const ui::Link& link);
 
   void click(int controlId);
   void timer(int timerId) { scheduler_.fire(timerId); }
   void close(int windowId);
   void paint(int windowId);
-  void clientResized(int windowId, int width, int height);
+  void clientResized(int windowId, double width, double height, double ratio);
 
   platform::WebWindow& trackWindow() { return form2Window_.window(); }
   // Where the run stands, for the page's links, file names and tests: JSON.
   std::string state() const;
+  // The page's keys and the colours of each demonstration, in its language: JSON.
+  std::string keyList() const;
+  // A teaching aid the page's keys or menu asked for.
+  void aid(ui::KeyAction action);
   // Something else to do after each frame is drawn, besides telling the page.
   void observeFrames(std::function<void()> observer) { frameObserver_ = std::move(observer); }
 
@@ -49,6 +57,7 @@ class WebApp {
   engine::RunLoop runLoop_;
   ui::Commands commands_;
   std::function<void()> frameObserver_;
+  bool sizedByLink_ = false;  // the link gave the track panel its height
 };
 
 }  // namespace web

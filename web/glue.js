@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's side of the web platform: panels for windows, real form
-// elements for controls, a canvas per window, and the browser's timers.
-// Geometry in CSS pixels (15 twips each).
+// elements for controls, a canvas per window in device pixels, and the
+// browser's timers. Geometry in CSS pixels (15 twips each). What the page
+// itself adds (its language, links, recording, keys) is in page.js.
 
 mergeInto(LibraryManager.library, {
   $Page: {
@@ -25,6 +26,20 @@ mergeInto(LibraryManager.library, {
     press: function (id) {
       Module['_web_on_click'](id);
     },
+    // The client's size and the device pixels to the CSS pixel, to the program.
+    sendSize: function (id) {
+      const client = Page.windows[id].client;
+      Module['_web_on_client_resized'](id, client.clientWidth, client.clientHeight,
+                                       window.devicePixelRatio || 1);
+    },
+    // Zoom or another screen changes the ratio: every window's buffer follows.
+    watchRatio: function () {
+      const query = matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+      query.addEventListener('change', () => {
+        for (const id in Page.windows) Page.sendSize(Number(id));
+        Page.watchRatio();
+      }, { once: true });
+    },
   },
 
   web_window_create__deps: ['$Page'],
@@ -37,31 +52,33 @@ mergeInto(LibraryManager.library, {
     section.setAttribute('aria-label', title);
     const bar = document.createElement('div');
     bar.className = 'title';
-    const name = document.createElement('span');
-    name.textContent = title;
-    const close = document.createElement('button');
-    close.type = 'button';
-    close.className = 'close';
-    close.textContent = '\u00d7';
-    close.setAttribute('aria-label', qsTranslate('Page', 'Close %1').replace('%1', title));
-    close.addEventListener('click', () => Module['_web_on_close'](id));
-    bar.append(name, close);
+    bar.textContent = title;
     const client = document.createElement('div');
     client.className = 'client' + (resizable ? ' resizable' : '');
     client.style.width = clientWidth + 'px';
     client.style.height = clientHeight + 'px';
     const canvas = document.createElement('canvas');
     client.appendChild(canvas);
-    section.append(bar, client);
+    // The close box sits in the title bar but comes after the panel's own
+    // controls in the order of Tab.
+    const close = document.createElement('button');
+    close.type = 'button';
+    close.className = 'close';
+    close.textContent = '\u00d7';
+    close.setAttribute('aria-label', qsTranslate('Page', 'Close %1').replace('%1', title));
+    close.addEventListener('click', () => RelativityPage.closeWindow(id, () => Module['_web_on_close'](id)));
+    section.append(bar, client, close);
     section.style.left = '0px';
     section.style.top = '0px';
     document.getElementById('desktop').appendChild(section);
     Page.windows[id] = { section: section, client: client, canvas: canvas,
                          context: canvas.getContext('2d') };
-    if (resizable) {
-      new ResizeObserver(() => Module['_web_on_client_resized'](
-          id, Math.ceil(client.clientWidth), Math.ceil(client.clientHeight))).observe(client);
-    }
+    new ResizeObserver(() => Page.sendSize(id)).observe(client);
+    if (Object.keys(Page.windows).length === 1) Page.watchRatio();
+  },
+
+  web_device_ratio: function () {
+    return window.devicePixelRatio || 1;
   },
 
   // The panel's frame: a 1-pixel border round a 20-pixel title bar and the
@@ -91,6 +108,7 @@ mergeInto(LibraryManager.library, {
   web_window_set_visible__deps: ['$Page'],
   web_window_set_visible: function (id, visible) {
     Page.windows[id].section.hidden = !visible;
+    RelativityPage.windowShown(id, visible);
   },
 
   web_window_visible__deps: ['$Page'],
@@ -103,11 +121,14 @@ mergeInto(LibraryManager.library, {
   },
 
   web_canvas_put__deps: ['$Page'],
-  web_canvas_put: function (id, pixels, width, height, x, y, w, h) {
+  web_canvas_put: function (id, pixels, width, height, ratio, x, y, w, h) {
     const win = Page.windows[id];
     if (win.canvas.width !== width || win.canvas.height !== height) {
+      // The buffer is in device pixels; the canvas shows it at CSS size.
       win.canvas.width = width;
       win.canvas.height = height;
+      win.canvas.style.width = width / ratio + 'px';
+      win.canvas.style.height = height / ratio + 'px';
       x = 0; y = 0; w = width; h = height;
     }
     const bytes = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
@@ -222,6 +243,19 @@ mergeInto(LibraryManager.library, {
   web_load_catalogue: function (language) {
     RelativityPage.loadCatalogue(UTF8ToString(language), () => Module['_web_start']());
   },
+  web_query__deps: ['$stringToNewUTF8'],
+  web_query: function () {
+    return stringToNewUTF8(window.location.search);
+  },
+  web_warn: function (text) {
+    console.warn(UTF8ToString(text));
+  },
+  web_stored_projector: function () {
+    return RelativityPage.stored('projector');
+  },
+  web_stored_slow_motion: function () {
+    return RelativityPage.stored('slowMotion');
+  },
 
   web_timer_start__deps: ['$Page'],
   web_timer_start: function (id, milliseconds) {
@@ -252,7 +286,7 @@ mergeInto(LibraryManager.library, {
     for (const id in Page.timers) clearTimeout(Page.timers[id]);
     Page.timers = {};
     for (const id in Page.windows) Page.windows[id].section.hidden = true;
-    document.getElementById('ended').hidden = false;
+    RelativityPage.programEnded();
   },
 
   web_frame_drawn__deps: ['$Page'],
@@ -260,5 +294,6 @@ mergeInto(LibraryManager.library, {
     Page.frames.push(performance.now());
     if (Page.frames.length > 2000) Page.frames.shift();
     Module['frameTimes'] = Page.frames;
+    RelativityPage.frameDrawn();
   },
 });

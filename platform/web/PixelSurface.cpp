@@ -12,10 +12,6 @@ namespace {
 constexpr int kSixteenthsPerTurn = 360 * 16;
 constexpr double kPi = 3.14159265358979323846;
 
-double toPixels(float twips) {
-  return static_cast<double>(twips) / kTwipsPerPixel;
-}
-
 std::uint32_t opaque(Rgb colour) {
   return colour | 0xFF000000U;  // RGBA bytes in memory: R, G, B, then alpha
 }
@@ -51,6 +47,32 @@ double distanceToSegment(double px, double py, double x1, double y1, double x2, 
 }  // namespace
 
 PixelSurface::PixelSurface(ChangedArea changed) : changed_(std::move(changed)) {}
+
+double PixelSurface::toPixels(float twips) const {
+  return static_cast<double>(twips) / kTwipsPerPixel * ratio_;
+}
+
+void PixelSurface::setRatio(double ratio) {
+  if (!(ratio > 0) || ratio == ratio_) return;
+  const double scale = ratio / ratio_;
+  const int width = static_cast<int>(std::lround(width_ * scale));
+  const int height = static_cast<int>(std::lround(height_ * scale));
+  std::vector<std::uint32_t> scaled(static_cast<std::size_t>(width) * height, opaque(back_));
+  // Each new pixel takes the old pixel under its centre.
+  for (int y = 0; y < height; ++y) {
+    const int from = std::min(height_ - 1, static_cast<int>((y + 0.5) / scale));
+    for (int x = 0; x < width; ++x) {
+      const int across = std::min(width_ - 1, static_cast<int>((x + 0.5) / scale));
+      scaled[static_cast<std::size_t>(y) * width + x] =
+          pixels_[static_cast<std::size_t>(from) * width_ + across];
+    }
+  }
+  pixels_ = std::move(scaled);
+  width_ = width;
+  height_ = height;
+  ratio_ = ratio;
+  if (changed_) changed_({0, 0, width_, height_});
+}
 
 void PixelSurface::resize(int width, int height) {
   const int grownWidth = std::max({width, width_, 1});
@@ -94,6 +116,15 @@ void PixelSurface::ClearSurface() {
 template <typename Covers>
 void PixelSurface::fill(double left, double top, double right, double bottom, Rgb colour,
                         Covers covers) {
+  fillSpans(left, top, right, bottom, colour, covers,
+            [&](double, int first, int last, auto visit) { visit(first, last); });
+}
+
+// Only the pixels of a row's spans are tested; the test alone decides, so a
+// span may be wider than the shape but never narrower.
+template <typename Covers, typename Spans>
+void PixelSurface::fillSpans(double left, double top, double right, double bottom, Rgb colour,
+                             Covers covers, Spans spans) {
   const int x0 = std::max(0, static_cast<int>(std::floor(left)));
   const int y0 = std::max(0, static_cast<int>(std::floor(top)));
   const int x1 = std::min(width_ - 1, static_cast<int>(std::ceil(right)));
@@ -102,11 +133,37 @@ void PixelSurface::fill(double left, double top, double right, double bottom, Rg
   const std::uint32_t value = opaque(colour);
   for (int y = y0; y <= y1; ++y) {
     std::uint32_t* row = pixels_.data() + static_cast<std::ptrdiff_t>(y) * width_;
-    for (int x = x0; x <= x1; ++x) {
-      if (covers(x + 0.5, y + 0.5)) row[x] = value;
-    }
+    spans(y + 0.5, x0, x1, [&](int first, int last) {
+      for (int x = std::max(first, x0); x <= std::min(last, x1); ++x) {
+        if (covers(x + 0.5, y + 0.5)) row[x] = value;
+      }
+    });
   }
   if (changed_) changed_({x0, y0, x1 - x0 + 1, y1 - y0 + 1});
+}
+
+// The pixels of a row a ring can cover: within its outer circle and outside
+// its inner one, a pixel's margin wider each way.
+template <typename Covers>
+void PixelSurface::fillRing(double cx, double cy, double r, double half, Rgb colour,
+                            Covers covers) {
+  const double outer = r + half, inner = r - half;
+  fillSpans(cx - outer, cy - outer, cx + outer, cy + outer, colour, covers,
+            [&](double py, int, int, auto visit) {
+              const double dy = py - cy;
+              const double outerSpan = outer * outer - dy * dy;
+              if (outerSpan < 0) return;
+              const int far = static_cast<int>(std::ceil(std::sqrt(outerSpan))) + 1;
+              const double innerSpan = inner > 0 ? inner * inner - dy * dy : -1;
+              const int mid = static_cast<int>(std::floor(cx));
+              if (innerSpan <= 4) {
+                visit(mid - far, mid + far);
+                return;
+              }
+              const int near = static_cast<int>(std::floor(std::sqrt(innerSpan))) - 1;
+              visit(mid - far, mid - near);
+              visit(mid + near, mid + far);
+            });
 }
 
 // Squared distances decide, so a pixel on the edge goes the same way however
@@ -122,16 +179,15 @@ void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
   const double cx = toPixels(x);
   const double cy = toPixels(y);
   const double r = std::fabs(toPixels(radius));
-  const double half = penWidth_ / 2.0;
+  const double half = pen() / 2.0;
   // A circle no wider than its pen is all pen: the disk the pen covers, so a
   // ring of the next size up erases it completely.
-  if (r <= penWidth_) {
+  if (r <= pen()) {
     disk(cx, cy, r + half, colour);
     return;
   }
   const Ring ring{cx, cy, r, half};
-  fill(cx - r - half, cy - r - half, cx + r + half, cy + r + half, colour,
-       [&](double px, double py) { return ring.covers(px, py); });
+  fillRing(cx, cy, r, half, colour, [&](double px, double py) { return ring.covers(px, py); });
 }
 
 void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) {
@@ -144,32 +200,31 @@ void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour, float 
   const double cx = toPixels(x);
   const double cy = toPixels(y);
   const double r = std::fabs(toPixels(radius));
-  const double half = penWidth_ / 2.0;
+  const double half = pen() / 2.0;
   const Ring ring{cx, cy, r, half};
-  fill(cx - r - half, cy - r - half, cx + r + half, cy + r + half, colour,
-       [&](double px, double py) {
-         if (!ring.covers(px, py)) return false;
-         if (sweep >= kSixteenthsPerTurn) return true;
-         // Counter-clockwise on the screen, whose y grows downwards.
-         double angle = std::atan2(cy - py, px - cx);
-         if (angle < 0) angle += 2 * kPi;
-         int along = (toSixteenths(angle) - from) % kSixteenthsPerTurn;
-         if (along < 0) along += kSixteenthsPerTurn;
-         return along <= sweep;
-       });
+  fillRing(cx, cy, r, half, colour, [&](double px, double py) {
+    if (!ring.covers(px, py)) return false;
+    if (sweep >= kSixteenthsPerTurn) return true;
+    // Counter-clockwise on the screen, whose y grows downwards.
+    double angle = std::atan2(cy - py, px - cx);
+    if (angle < 0) angle += 2 * kPi;
+    int along = (toSixteenths(angle) - from) % kSixteenthsPerTurn;
+    if (along < 0) along += kSixteenthsPerTurn;
+    return along <= sweep;
+  });
 }
 
 void PixelSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb colour) {
   const double ax = toPixels(x1), ay = toPixels(y1);
   const double bx = toPixels(x2), by = toPixels(y2);
-  const double half = penWidth_ / 2.0;
+  const double half = pen() / 2.0;
   fill(std::min(ax, bx) - half, std::min(ay, by) - half, std::max(ax, bx) + half,
        std::max(ay, by) + half, colour,
        [&](double px, double py) { return distanceToSegment(px, py, ax, ay, bx, by) <= half; });
 }
 
 void PixelSurface::DrawPoint(float x, float y, Rgb colour) {
-  disk(toPixels(x), toPixels(y), penWidth_ / 2.0, colour);
+  disk(toPixels(x), toPixels(y), pen() / 2.0, colour);
 }
 
 }  // namespace platform

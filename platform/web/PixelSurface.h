@@ -18,17 +18,22 @@ struct PixelRect {
 // belongs to a shape when its centre lies within the pen's reach, so the
 // same call always covers the same pixels and drawing it again in the
 // background colour leaves nothing behind. Pixels are RGBA bytes in memory,
-// as a canvas takes them. One CSS pixel is 15 twips.
+// as a canvas takes them. One CSS pixel is 15 twips; the buffer holds device
+// pixels, ratio of them to the CSS pixel, and pens widen with the ratio.
 class PixelSurface final : public Surface {
  public:
   using ChangedArea = std::function<void(const PixelRect&)>;
 
   explicit PixelSurface(ChangedArea changed = {});
 
-  // Grows the buffer to at least this size, keeping the picture; new ground
-  // takes the background colour. It never shrinks, so a window made smaller
-  // and larger again keeps its picture.
+  // Grows the buffer to at least this size in device pixels, keeping the
+  // picture; new ground takes the background colour. It never shrinks, so a
+  // window made smaller and larger again keeps its picture.
   void resize(int width, int height);
+  // Device pixels to the CSS pixel from now on: the picture so far is scaled
+  // into a buffer of the new ratio, as the desktop keeps it on another screen.
+  void setRatio(double ratio);
+  double ratio() const { return ratio_; }
   int width() const { return width_; }
   int height() const { return height_; }
   const std::uint32_t* pixels() const { return pixels_.data(); }
@@ -47,9 +52,16 @@ class PixelSurface final : public Surface {
   void Recolour(ColourMap map) override;
 
  private:
+  double toPixels(float twips) const;
+  double pen() const { return penWidth_ * ratio_; }
   // Colours every pixel of the box whose centre passes the test.
   template <typename Covers>
   void fill(double left, double top, double right, double bottom, Rgb colour, Covers covers);
+  template <typename Covers, typename Spans>
+  void fillSpans(double left, double top, double right, double bottom, Rgb colour, Covers covers,
+                 Spans spans);
+  template <typename Covers>
+  void fillRing(double cx, double cy, double r, double half, Rgb colour, Covers covers);
   void disk(double cx, double cy, double radius, Rgb colour);
 
   std::vector<std::uint32_t> pixels_;
@@ -57,6 +69,7 @@ class PixelSurface final : public Surface {
   ChangedArea changed_;
   Rgb back_ = RGB(255, 255, 255);
   int penWidth_ = 1;
+  double ratio_ = 1;
 };
 
 }  // namespace platform

@@ -8,14 +8,18 @@
 extern "C" {
 void web_window_create(int window, const char* caption, double clientWidth, double clientHeight,
                        int resizable);
+// Device pixels to the CSS pixel, as the page is shown now.
+double web_device_ratio();
 // 0 left, 1 top, 2 width, 3 height; 4 the width of the client area.
 double web_window_outer(int window, int edge);
 void web_window_set_outer(int window, int edge, double pixels);
 void web_window_set_visible(int window, int visible);
 int web_window_visible(int window);
 void web_window_request_paint(int window);
-void web_canvas_put(int window, const std::uint32_t* pixels, int width, int height, int x, int y,
-                    int w, int h);
+// The changed rectangle of a window's pixels, in device pixels, ratio of them
+// to the CSS pixel.
+void web_canvas_put(int window, const std::uint32_t* pixels, int width, int height, double ratio,
+                    int x, int y, int w, int h);
 
 void web_control_create(int window, int control, int kind, const char* name, double left,
                         double top, double width, double height, int centred, int foreColour,
@@ -36,6 +40,13 @@ char* web_preferred_languages();
 char* web_catalogue_languages();
 // Loads the catalogue of a language, then calls web_start.
 void web_load_catalogue(const char* language);
+// The page address's query ("?demo=2&v=24"), allocated with malloc.
+char* web_query();
+// Tells the page's console why part of its link was left out.
+void web_warn(const char* text);
+// The choices the user left on this page last time: -1 none, 0 no, 1 yes.
+int web_stored_projector();
+int web_stored_slow_motion();
 
 void web_timer_start(int timer, double milliseconds);  // below 0: as soon as events allow
 void web_timer_cancel(int timer);

@@ -28,7 +28,7 @@ WebWindow::WebWindow(int id, const std::string& caption, float clientWidth, floa
     : id_(id), surface_([this](const PixelRect& area) { changed(area); }) {
   web_window_create(id, caption.c_str(), ToPixels(clientWidth), ToPixels(clientHeight),
                     resizable ? 1 : 0);
-  surface_.resize(ToWholePixels(clientWidth), ToWholePixels(clientHeight));
+  clientResized(ToPixels(clientWidth), ToPixels(clientHeight), web_device_ratio());
 }
 
 void WebWindow::changed(const PixelRect& area) {
@@ -38,11 +38,17 @@ void WebWindow::changed(const PixelRect& area) {
   web_window_request_paint(id_);
 }
 
+void WebWindow::clientResized(double width, double height, double ratio) {
+  surface_.setRatio(ratio);
+  surface_.resize(static_cast<int>(std::lround(width * ratio)),
+                  static_cast<int>(std::lround(height * ratio)));
+}
+
 void WebWindow::paint() {
   paintRequested_ = false;
   if (dirty_.width == 0 || dirty_.height == 0) return;
-  web_canvas_put(id_, surface_.pixels(), surface_.width(), surface_.height(), dirty_.x, dirty_.y,
-                 dirty_.width, dirty_.height);
+  web_canvas_put(id_, surface_.pixels(), surface_.width(), surface_.height(), surface_.ratio(),
+                 dirty_.x, dirty_.y, dirty_.width, dirty_.height);
   dirty_ = {};
 }
 

@@ -21,8 +21,9 @@ class WebWindow final : public Window {
   // Draws through another surface (one that passes the calls on to these
   // pixels) from now on.
   void drawThrough(Surface& other) { drawing_ = &other; }
-  // The page resized the client area (the user dragged its corner).
-  void clientResized(int width, int height) { surface_.resize(width, height); }
+  // The page resized the client area (the user dragged its corner), or the
+  // ratio of device to CSS pixels changed (zoom, another screen).
+  void clientResized(double width, double height, double ratio);
   // The browser is about to paint: the changed rectangle goes to the canvas.
   void paint();
 

@@ -16,9 +16,10 @@ namespace {
 
 const Rgb kBg = platform::RGB(192, 192, 192);
 
-PixelSurface freshSurface() {
+PixelSurface freshSurface(double ratio = 1) {
   PixelSurface surface;
-  surface.resize(400, 300);
+  surface.setRatio(ratio);
+  surface.resize(static_cast<int>(400 * ratio), static_cast<int>(300 * ratio));
   surface.setBackColor(kBg);
   surface.setPenWidth(2);
   return surface;
@@ -34,12 +35,40 @@ int pixelsOtherThan(const PixelSurface& surface, Rgb colour) {
 
 }  // namespace
 
+// At every ratio of device to CSS pixels a browser or zoom gives.
 TEST(PixelSurface, RedrawingInTheBackgroundLeavesNoPixel) {
-  PixelSurface surface = freshSurface();
-  fakes::DrawEveryShape(surface, [](Rgb c) { return c; });
-  EXPECT_GT(pixelsOtherThan(surface, kBg), 2000);
-  fakes::DrawEveryShape(surface, [](Rgb) { return kBg; });
-  EXPECT_EQ(pixelsOtherThan(surface, kBg), 0);
+  for (double ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+    PixelSurface surface = freshSurface(ratio);
+    fakes::DrawEveryShape(surface, [](Rgb c) { return c; });
+    EXPECT_GT(pixelsOtherThan(surface, kBg), 2000 * ratio * ratio) << ratio;
+    fakes::DrawEveryShape(surface, [](Rgb) { return kBg; });
+    EXPECT_EQ(pixelsOtherThan(surface, kBg), 0) << ratio;
+  }
+}
+
+// Moved to a screen of another ratio, or zoomed, the picture is scaled into
+// the new buffer; lines keep their place, in device pixels of the new ratio.
+TEST(PixelSurface, ANewRatioKeepsThePicture) {
+  PixelSurface surface = freshSurface(1);
+  surface.DrawLine(150, 1500, 4500, 1500, PaletteColor(0));  // CSS pixels 10..300 at y 100
+  surface.setRatio(2);
+  EXPECT_EQ(surface.width(), 800);
+  EXPECT_EQ(surface.pixel(400, 200), PaletteColor(0));
+  EXPECT_EQ(surface.pixel(400, 210), kBg);
+  surface.setRatio(1);
+  EXPECT_EQ(surface.width(), 400);
+  EXPECT_EQ(surface.pixel(200, 100), PaletteColor(0));
+  // Drawn at ratio 2 a line is twice as long and, its pen widened, twice as thick.
+  PixelSurface sharp = freshSurface(2);
+  sharp.DrawLine(150, 1500, 4500, 1500, PaletteColor(0));
+  auto thickness = [](const PixelSurface& s, int x) {
+    int dark = 0;
+    for (int y = 0; y < s.height(); ++y) dark += s.pixel(x, y) == PaletteColor(0);
+    return dark;
+  };
+  EXPECT_EQ(thickness(surface, 200), 2);
+  EXPECT_EQ(thickness(sharp, 400), 4);
+  EXPECT_NEAR(pixelsOtherThan(sharp, kBg), 4 * pixelsOtherThan(surface, kBg), 8);
 }
 
 // The canvas takes RGBA bytes: red first, and every pixel opaque.
@@ -145,4 +174,33 @@ TEST(PixelSurface, RunsLeaveOnlyTheirLastFrame) {
     EXPECT_EQ(remnants, 0) << "demonstration " << simtype;
     EXPECT_GT(pixelsOtherThan(alone, kBg), 100) << "demonstration " << simtype;
   }
+}
+
+// Only a ring's rows are searched, but exactly the pixels whose centres lie
+// within the pen's reach of the circle are covered, whatever the size.
+TEST(PixelSurface, ARingCoversEveryPixelWithinThePensReachAndNoOther) {
+  int mismatches = 0, rings = 0;
+  for (int pen : {1, 2, 3, 6}) {
+    for (double radius = 0.7; radius < 140; radius = radius * 1.37 + 0.31) {
+      const double cx = 150.37 + radius / 7, cy = 148.61 - radius / 11;
+      PixelSurface surface = freshSurface();
+      surface.setPenWidth(pen);
+      surface.DrawCircle(static_cast<float>(cx * 15), static_cast<float>(cy * 15),
+                         static_cast<float>(radius * 15), PaletteColor(0));
+      const double r = static_cast<float>(radius * 15) / 15.0;
+      const double x = static_cast<float>(cx * 15) / 15.0, y = static_cast<float>(cy * 15) / 15.0;
+      const double half = pen / 2.0;
+      for (int py = 0; py < surface.height(); ++py) {
+        for (int px = 0; px < surface.width(); ++px) {
+          const double d2 = (px + 0.5 - x) * (px + 0.5 - x) + (py + 0.5 - y) * (py + 0.5 - y);
+          const bool inReach = r <= pen
+                                   ? d2 <= (r + half) * (r + half)
+                                   : d2 <= (r + half) * (r + half) && d2 >= (r - half) * (r - half);
+          mismatches += inReach != (surface.pixel(px, py) == PaletteColor(0));
+        }
+      }
+      ++rings;
+    }
+  }
+  EXPECT_EQ(mismatches, 0) << rings << " rings";
 }

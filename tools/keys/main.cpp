@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the desktop program's list of keys and each demonstration's
+// colours as Markdown, in English, for the installed documentation. The same
+// table makes the list the program shows.
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "ui/Keys.h"
+
+namespace {
+
+std::string keysAndColours() {
+  std::string text =
+      "# Relativity Train: keys and colours\n\n"
+      "The program shows this list with F1, and the same actions in the track "
+      "window's menu (right click, or the Menu key).\n\n"
+      "| keys | what they do |\n|---|---|\n";
+  for (const ui::KeyHelp& key : ui::KeyList()) {
+    if (key.onDesktop)
+      text += std::string("| ") + key.shown.source + " | " + key.does.source + " |\n";
+  }
+  for (const ui::ColourLegend& legend : ui::ColourLegends()) {
+    text += std::string("\n## ") + legend.demonstration.source +
+            "\n\n| colour | what it shows |\n|---|---|\n";
+    text += std::string("| black | ") + legend.black.source + " |\n";
+    text += std::string("| light red | ") + legend.lightRed.source + " |\n";
+    text += std::string("| light yellow | ") + legend.lightYellow.source + " |\n";
+    text += std::string("| white | ") + legend.white.source + " |\n";
+  }
+  text += std::string("\n") + ui::ProjectorLegend().source + "\n";
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT.md\n", argv[0]);
+    return 2;
+  }
+  std::ofstream out(argv[1]);
+  out << keysAndColours();
+  return out.good() ? 0 : 1;
+}
