@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Start with these colours: projector (high contrast) or usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesen Farben beginnen: projector (hoher Kontrast) oder usual.</translation>
     </message>
 </context>
 <context>
@@ -251,167 +251,171 @@
     <name>Keys</name>
     <message>
         <source>Space or Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste oder Eingabe</translation>
     </message>
     <message>
         <source>presses the button in focus, switches Length Contraction, steps the demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>drückt die gewählte Schaltfläche, schaltet die Längenkontraktion, wählt die nächste Demonstration</translation>
     </message>
     <message>
         <source>Tab, Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab, Umschalt+Tab</translation>
     </message>
     <message>
         <source>moves to the next or previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>geht zum nächsten oder vorigen Element</translation>
     </message>
     <message>
         <source>→ or .</source>
-        <translation type="unfinished"></translation>
+        <translation>→ oder .</translation>
     </message>
     <message>
         <source>while frozen: one frame on</source>
-        <translation type="unfinished"></translation>
+        <translation>im Standbild: ein Bild weiter</translation>
     </message>
     <message>
         <source>One frame on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild weiter</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>slow motion on or off: a frame every 0.4 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlupe ein oder aus: ein Bild alle 0,4 s</translation>
     </message>
     <message>
         <source>Slow motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlupe</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+S</translation>
     </message>
     <message>
         <source>saves the picture as a PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>speichert das Bild als PNG-Datei</translation>
     </message>
     <message>
         <source>Save the picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern …</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+C</translation>
     </message>
     <message>
         <source>copies the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>kopiert das Bild</translation>
     </message>
     <message>
         <source>Copy the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>projector colours on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Beamerfarben ein oder aus</translation>
     </message>
     <message>
         <source>Projector colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Beamerfarben</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>full screen on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild ein oder aus</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>this list of keys and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Liste der Tasten und Farben</translation>
     </message>
     <message>
         <source>Keys and colours...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten und Farben …</translation>
     </message>
     <message>
         <source>? or F1</source>
-        <translation type="unfinished"></translation>
+        <translation>? oder F1</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>closes this list</source>
-        <translation type="unfinished"></translation>
+        <translation>schließt diese Liste</translation>
     </message>
     <message>
         <source>the train where it truly is</source>
-        <translation type="unfinished"></translation>
+        <translation>der Zug, wo er wirklich ist</translation>
     </message>
     <message>
         <source>where the observer sees its front and rear</source>
-        <translation type="unfinished"></translation>
+        <translation>wo der Beobachter Spitze und Ende sieht</translation>
     </message>
     <message>
         <source>the directions in which the observer sees the train</source>
-        <translation type="unfinished"></translation>
+        <translation>die Richtungen, in denen der Beobachter den Zug sieht</translation>
     </message>
     <message>
         <source>the trail of the seen rear</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spur des gesehenen Endes</translation>
     </message>
     <message>
         <source>the observer&apos;s dot</source>
-        <translation type="unfinished"></translation>
+        <translation>der Punkt des Beobachters</translation>
     </message>
     <message>
         <source>where the observer sees the ends of each edge</source>
-        <translation type="unfinished"></translation>
+        <translation>wo der Beobachter die Enden jeder Kante sieht</translation>
     </message>
     <message>
         <source>the directions in which the observer sees each edge</source>
-        <translation type="unfinished"></translation>
+        <translation>die Richtungen, in denen der Beobachter jede Kante sieht</translation>
     </message>
     <message>
         <source>the two edges of the body where they truly are</source>
-        <translation type="unfinished"></translation>
+        <translation>die beiden Kanten des Körpers, wo sie wirklich sind</translation>
     </message>
     <message>
         <source>With projector colours: a white ground, black for black (and for white in the Terrell rotation), dark red for light red, dark blue for light yellow, grey for the trail.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Beamerfarben: weißer Grund, Schwarz für Schwarz (und für Weiß bei der Terrell-Rotation), Dunkelrot für Hellrot, Dunkelblau für Hellgelb, Grau für die Spur.</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Light red</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellrot</translation>
     </message>
     <message>
         <source>Light yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgelb</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Keys and colours</source>
+        <translation>Tasten und Farben</translation>
     </message>
 </context>
 <context>
@@ -432,28 +436,104 @@
         <source>Close %1</source>
         <translation>%1 schließen</translation>
     </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Record clip</source>
+        <translation>Clip aufnehmen</translation>
+    </message>
+    <message>
+        <source>Teaching aids</source>
+        <translation>Unterrichtshilfen</translation>
+    </message>
+    <message>
+        <source>Link to this demonstration</source>
+        <translation>Link zu dieser Demonstration</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>End the program? The picture and the readouts will be gone.</source>
+        <translation>Programm beenden? Bild und Anzeigen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Keep it running</source>
+        <translation>Weiterlaufen lassen</translation>
+    </message>
+    <message>
+        <source>the browser could not make the image</source>
+        <translation>der Browser konnte das Bild nicht erzeugen</translation>
+    </message>
+    <message>
+        <source>The picture was not saved: %1</source>
+        <translation>Das Bild wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The picture is on the clipboard.</source>
+        <translation>Das Bild ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page copy the picture; save it instead.</source>
+        <translation>Dieser Browser lässt die Seite das Bild nicht kopieren; speichern Sie es stattdessen.</translation>
+    </message>
+    <message>
+        <source>A clip records a running demonstration: choose one and click Select first.</source>
+        <translation>Ein Clip nimmt eine laufende Demonstration auf: erst eine wählen und auf „Wählen“ klicken.</translation>
+    </message>
+    <message>
+        <source>The clip is saved as %1.</source>
+        <translation>Der Clip ist als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>This browser does not allow full screen here.</source>
+        <translation>Dieser Browser erlaubt hier kein Vollbild.</translation>
+    </message>
+    <message>
+        <source>The link is on the clipboard.</source>
+        <translation>Der Link ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Copy the link from the box.</source>
+        <translation>Kopieren Sie den Link aus dem Feld.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
     <message>
         <source>Save the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>The picture was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild wurde nicht gespeichert</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Keys and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten und Farben</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Start with these colours: projector (high contrast) or usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar con estos colores: projector (alto contraste) o usual.</translation>
     </message>
 </context>
 <context>
@@ -251,167 +251,171 @@
     <name>Keys</name>
     <message>
         <source>Space or Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio o Intro</translation>
     </message>
     <message>
         <source>presses the button in focus, switches Length Contraction, steps the demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>pulsa el botón activo, cambia la contracción de la longitud, pasa a la siguiente demostración</translation>
     </message>
     <message>
         <source>Tab, Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab, Mayús+Tab</translation>
     </message>
     <message>
         <source>moves to the next or previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>pasa al elemento siguiente o anterior</translation>
     </message>
     <message>
         <source>→ or .</source>
-        <translation type="unfinished"></translation>
+        <translation>→ o .</translation>
     </message>
     <message>
         <source>while frozen: one frame on</source>
-        <translation type="unfinished"></translation>
+        <translation>con la imagen congelada: un fotograma más</translation>
     </message>
     <message>
         <source>One frame on</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fotograma más</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>slow motion on or off: a frame every 0.4 s</source>
-        <translation type="unfinished"></translation>
+        <translation>cámara lenta sí o no: un fotograma cada 0,4 s</translation>
     </message>
     <message>
         <source>Slow motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara lenta</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>saves the picture as a PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>guarda la imagen como archivo PNG</translation>
     </message>
     <message>
         <source>Save the picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la imagen…</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>copies the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>copia la imagen</translation>
     </message>
     <message>
         <source>Copy the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la imagen</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>projector colours on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>colores para proyector sí o no</translation>
     </message>
     <message>
         <source>Projector colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores para proyector</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>full screen on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>pantalla completa sí o no</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>this list of keys and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>esta lista de teclas y colores</translation>
     </message>
     <message>
         <source>Keys and colours...</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas y colores…</translation>
     </message>
     <message>
         <source>? or F1</source>
-        <translation type="unfinished"></translation>
+        <translation>? o F1</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>closes this list</source>
-        <translation type="unfinished"></translation>
+        <translation>cierra esta lista</translation>
     </message>
     <message>
         <source>the train where it truly is</source>
-        <translation type="unfinished"></translation>
+        <translation>el tren donde realmente está</translation>
     </message>
     <message>
         <source>where the observer sees its front and rear</source>
-        <translation type="unfinished"></translation>
+        <translation>dónde ve el observador su frente y su cola</translation>
     </message>
     <message>
         <source>the directions in which the observer sees the train</source>
-        <translation type="unfinished"></translation>
+        <translation>las direcciones en que el observador ve el tren</translation>
     </message>
     <message>
         <source>the trail of the seen rear</source>
-        <translation type="unfinished"></translation>
+        <translation>el rastro de la cola vista</translation>
     </message>
     <message>
         <source>the observer&apos;s dot</source>
-        <translation type="unfinished"></translation>
+        <translation>el punto del observador</translation>
     </message>
     <message>
         <source>where the observer sees the ends of each edge</source>
-        <translation type="unfinished"></translation>
+        <translation>dónde ve el observador los extremos de cada borde</translation>
     </message>
     <message>
         <source>the directions in which the observer sees each edge</source>
-        <translation type="unfinished"></translation>
+        <translation>las direcciones en que el observador ve cada borde</translation>
     </message>
     <message>
         <source>the two edges of the body where they truly are</source>
-        <translation type="unfinished"></translation>
+        <translation>los dos bordes del cuerpo donde realmente están</translation>
     </message>
     <message>
         <source>With projector colours: a white ground, black for black (and for white in the Terrell rotation), dark red for light red, dark blue for light yellow, grey for the trail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con colores para proyector: fondo blanco, negro para el negro (y para el blanco en la rotación de Terrell), rojo oscuro para el rojo claro, azul oscuro para el amarillo claro, gris para el rastro.</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Light red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo claro</translation>
     </message>
     <message>
         <source>Light yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo claro</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Keys and colours</source>
+        <translation>Teclas y colores</translation>
     </message>
 </context>
 <context>
@@ -432,28 +436,104 @@
         <source>Close %1</source>
         <translation>Cerrar %1</translation>
     </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Record clip</source>
+        <translation>Grabar clip</translation>
+    </message>
+    <message>
+        <source>Teaching aids</source>
+        <translation>Ayudas didácticas</translation>
+    </message>
+    <message>
+        <source>Link to this demonstration</source>
+        <translation>Enlace a esta demostración</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>End the program? The picture and the readouts will be gone.</source>
+        <translation>¿Terminar el programa? La imagen y las lecturas se perderán.</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Terminar el programa</translation>
+    </message>
+    <message>
+        <source>Keep it running</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>the browser could not make the image</source>
+        <translation>el navegador no pudo crear la imagen</translation>
+    </message>
+    <message>
+        <source>The picture was not saved: %1</source>
+        <translation>La imagen no se guardó: %1</translation>
+    </message>
+    <message>
+        <source>The picture is on the clipboard.</source>
+        <translation>La imagen está en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page copy the picture; save it instead.</source>
+        <translation>Este navegador no deja a la página copiar la imagen; guárdela en su lugar.</translation>
+    </message>
+    <message>
+        <source>A clip records a running demonstration: choose one and click Select first.</source>
+        <translation>Un clip graba una demostración en curso: elija una y pulse antes «Elegir».</translation>
+    </message>
+    <message>
+        <source>The clip is saved as %1.</source>
+        <translation>El clip se guardó como %1.</translation>
+    </message>
+    <message>
+        <source>This browser does not allow full screen here.</source>
+        <translation>Este navegador no permite aquí la pantalla completa.</translation>
+    </message>
+    <message>
+        <source>The link is on the clipboard.</source>
+        <translation>El enlace está en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>Copy the link from the box.</source>
+        <translation>Copie el enlace del cuadro.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
     <message>
         <source>Save the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la imagen</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no se guardó</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1: %2</translation>
     </message>
     <message>
         <source>Keys and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas y colores</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Start with these colours: projector (high contrast) or usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer avec ces couleurs : projector (contraste élevé) ou usual.</translation>
     </message>
 </context>
 <context>
@@ -251,167 +251,171 @@
     <name>Keys</name>
     <message>
         <source>Space or Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace ou Entrée</translation>
     </message>
     <message>
         <source>presses the button in focus, switches Length Contraction, steps the demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>actionne le bouton actif, bascule la contraction des longueurs, passe à la démonstration suivante</translation>
     </message>
     <message>
         <source>Tab, Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab, Maj+Tab</translation>
     </message>
     <message>
         <source>moves to the next or previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>passe à l’élément suivant ou précédent</translation>
     </message>
     <message>
         <source>→ or .</source>
-        <translation type="unfinished"></translation>
+        <translation>→ ou .</translation>
     </message>
     <message>
         <source>while frozen: one frame on</source>
-        <translation type="unfinished"></translation>
+        <translation>image figée : une image de plus</translation>
     </message>
     <message>
         <source>One frame on</source>
-        <translation type="unfinished"></translation>
+        <translation>Une image de plus</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>slow motion on or off: a frame every 0.4 s</source>
-        <translation type="unfinished"></translation>
+        <translation>ralenti activé ou non : une image toutes les 0,4 s</translation>
     </message>
     <message>
         <source>Slow motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ralenti</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>saves the picture as a PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistre l’image en fichier PNG</translation>
     </message>
     <message>
         <source>Save the picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image…</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>copies the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>copie l’image</translation>
     </message>
     <message>
         <source>Copy the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l’image</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>projector colours on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>couleurs pour projecteur activées ou non</translation>
     </message>
     <message>
         <source>Projector colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs pour projecteur</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>full screen on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>plein écran activé ou non</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>this list of keys and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>cette liste des touches et des couleurs</translation>
     </message>
     <message>
         <source>Keys and colours...</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches et couleurs…</translation>
     </message>
     <message>
         <source>? or F1</source>
-        <translation type="unfinished"></translation>
+        <translation>? ou F1</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Échap</translation>
     </message>
     <message>
         <source>closes this list</source>
-        <translation type="unfinished"></translation>
+        <translation>ferme cette liste</translation>
     </message>
     <message>
         <source>the train where it truly is</source>
-        <translation type="unfinished"></translation>
+        <translation>le train là où il est réellement</translation>
     </message>
     <message>
         <source>where the observer sees its front and rear</source>
-        <translation type="unfinished"></translation>
+        <translation>où l’observateur voit son avant et son arrière</translation>
     </message>
     <message>
         <source>the directions in which the observer sees the train</source>
-        <translation type="unfinished"></translation>
+        <translation>les directions dans lesquelles l’observateur voit le train</translation>
     </message>
     <message>
         <source>the trail of the seen rear</source>
-        <translation type="unfinished"></translation>
+        <translation>la trace de l’arrière vu</translation>
     </message>
     <message>
         <source>the observer&apos;s dot</source>
-        <translation type="unfinished"></translation>
+        <translation>le point de l’observateur</translation>
     </message>
     <message>
         <source>where the observer sees the ends of each edge</source>
-        <translation type="unfinished"></translation>
+        <translation>où l’observateur voit les extrémités de chaque bord</translation>
     </message>
     <message>
         <source>the directions in which the observer sees each edge</source>
-        <translation type="unfinished"></translation>
+        <translation>les directions dans lesquelles l’observateur voit chaque bord</translation>
     </message>
     <message>
         <source>the two edges of the body where they truly are</source>
-        <translation type="unfinished"></translation>
+        <translation>les deux bords du corps là où ils sont réellement</translation>
     </message>
     <message>
         <source>With projector colours: a white ground, black for black (and for white in the Terrell rotation), dark red for light red, dark blue for light yellow, grey for the trail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec les couleurs pour projecteur : fond blanc, noir pour le noir (et pour le blanc dans la rotation de Terrell), rouge foncé pour le rouge clair, bleu foncé pour le jaune clair, gris pour la trace.</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Light red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge clair</translation>
     </message>
     <message>
         <source>Light yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune clair</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Keys and colours</source>
+        <translation>Touches et couleurs</translation>
     </message>
 </context>
 <context>
@@ -432,28 +436,104 @@
         <source>Close %1</source>
         <translation>Fermer %1</translation>
     </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Arrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Record clip</source>
+        <translation>Enregistrer un clip</translation>
+    </message>
+    <message>
+        <source>Teaching aids</source>
+        <translation>Aides pédagogiques</translation>
+    </message>
+    <message>
+        <source>Link to this demonstration</source>
+        <translation>Lien vers cette démonstration</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>End the program? The picture and the readouts will be gone.</source>
+        <translation>Quitter le programme ? L’image et les affichages seront perdus.</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Keep it running</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>the browser could not make the image</source>
+        <translation>le navigateur n’a pas pu produire l’image</translation>
+    </message>
+    <message>
+        <source>The picture was not saved: %1</source>
+        <translation>L’image n’a pas été enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>The picture is on the clipboard.</source>
+        <translation>L’image est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page copy the picture; save it instead.</source>
+        <translation>Ce navigateur ne laisse pas la page copier l’image ; enregistrez-la plutôt.</translation>
+    </message>
+    <message>
+        <source>A clip records a running demonstration: choose one and click Select first.</source>
+        <translation>Un clip enregistre une démonstration en cours : choisissez-en une et cliquez d’abord sur « Choisir ».</translation>
+    </message>
+    <message>
+        <source>The clip is saved as %1.</source>
+        <translation>Le clip est enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>This browser does not allow full screen here.</source>
+        <translation>Ce navigateur n’autorise pas le plein écran ici.</translation>
+    </message>
+    <message>
+        <source>The link is on the clipboard.</source>
+        <translation>Le lien est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Copy the link from the box.</source>
+        <translation>Copiez le lien depuis le champ.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
     <message>
         <source>Save the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image n’a pas été enregistrée</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1 : %2</translation>
     </message>
     <message>
         <source>Keys and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches et couleurs</translation>
     </message>
 </context>
 <context>

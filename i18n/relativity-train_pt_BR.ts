@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Start with these colours: projector (high contrast) or usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar com estas cores: projector (alto contraste) ou usual.</translation>
     </message>
 </context>
 <context>
@@ -251,167 +251,171 @@
     <name>Keys</name>
     <message>
         <source>Space or Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço ou Enter</translation>
     </message>
     <message>
         <source>presses the button in focus, switches Length Contraction, steps the demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>aciona o botão em foco, liga ou desliga a contração do comprimento, passa à próxima demonstração</translation>
     </message>
     <message>
         <source>Tab, Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab, Shift+Tab</translation>
     </message>
     <message>
         <source>moves to the next or previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>vai ao elemento seguinte ou anterior</translation>
     </message>
     <message>
         <source>→ or .</source>
-        <translation type="unfinished"></translation>
+        <translation>→ ou .</translation>
     </message>
     <message>
         <source>while frozen: one frame on</source>
-        <translation type="unfinished"></translation>
+        <translation>com a imagem congelada: um quadro adiante</translation>
     </message>
     <message>
         <source>One frame on</source>
-        <translation type="unfinished"></translation>
+        <translation>Um quadro adiante</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>slow motion on or off: a frame every 0.4 s</source>
-        <translation type="unfinished"></translation>
+        <translation>câmera lenta ligada ou não: um quadro a cada 0,4 s</translation>
     </message>
     <message>
         <source>Slow motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Câmera lenta</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>saves the picture as a PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>salva a imagem como arquivo PNG</translation>
     </message>
     <message>
         <source>Save the picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar a imagem…</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>copies the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>copia a imagem</translation>
     </message>
     <message>
         <source>Copy the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a imagem</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>projector colours on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>cores para projetor ligadas ou não</translation>
     </message>
     <message>
         <source>Projector colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Cores para projetor</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>full screen on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>tela cheia ligada ou não</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>this list of keys and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>esta lista de teclas e cores</translation>
     </message>
     <message>
         <source>Keys and colours...</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas e cores…</translation>
     </message>
     <message>
         <source>? or F1</source>
-        <translation type="unfinished"></translation>
+        <translation>? ou F1</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>closes this list</source>
-        <translation type="unfinished"></translation>
+        <translation>fecha esta lista</translation>
     </message>
     <message>
         <source>the train where it truly is</source>
-        <translation type="unfinished"></translation>
+        <translation>o trem onde realmente está</translation>
     </message>
     <message>
         <source>where the observer sees its front and rear</source>
-        <translation type="unfinished"></translation>
+        <translation>onde o observador vê sua frente e sua traseira</translation>
     </message>
     <message>
         <source>the directions in which the observer sees the train</source>
-        <translation type="unfinished"></translation>
+        <translation>as direções em que o observador vê o trem</translation>
     </message>
     <message>
         <source>the trail of the seen rear</source>
-        <translation type="unfinished"></translation>
+        <translation>o rastro da traseira vista</translation>
     </message>
     <message>
         <source>the observer&apos;s dot</source>
-        <translation type="unfinished"></translation>
+        <translation>o ponto do observador</translation>
     </message>
     <message>
         <source>where the observer sees the ends of each edge</source>
-        <translation type="unfinished"></translation>
+        <translation>onde o observador vê as pontas de cada borda</translation>
     </message>
     <message>
         <source>the directions in which the observer sees each edge</source>
-        <translation type="unfinished"></translation>
+        <translation>as direções em que o observador vê cada borda</translation>
     </message>
     <message>
         <source>the two edges of the body where they truly are</source>
-        <translation type="unfinished"></translation>
+        <translation>as duas bordas do corpo onde realmente estão</translation>
     </message>
     <message>
         <source>With projector colours: a white ground, black for black (and for white in the Terrell rotation), dark red for light red, dark blue for light yellow, grey for the trail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com cores para projetor: fundo branco, preto para o preto (e para o branco na rotação de Terrell), vermelho-escuro para o vermelho-claro, azul-escuro para o amarelo-claro, cinza para o rastro.</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto</translation>
     </message>
     <message>
         <source>Light red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho-claro</translation>
     </message>
     <message>
         <source>Light yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarelo-claro</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Keys and colours</source>
+        <translation>Teclas e cores</translation>
     </message>
 </context>
 <context>
@@ -432,28 +436,104 @@
         <source>Close %1</source>
         <translation>Fechar %1</translation>
     </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copiar link</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>Record clip</source>
+        <translation>Gravar clipe</translation>
+    </message>
+    <message>
+        <source>Teaching aids</source>
+        <translation>Recursos de ensino</translation>
+    </message>
+    <message>
+        <source>Link to this demonstration</source>
+        <translation>Link para esta demonstração</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>End the program? The picture and the readouts will be gone.</source>
+        <translation>Encerrar o programa? A imagem e as leituras serão perdidas.</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Encerrar o programa</translation>
+    </message>
+    <message>
+        <source>Keep it running</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>the browser could not make the image</source>
+        <translation>o navegador não conseguiu gerar a imagem</translation>
+    </message>
+    <message>
+        <source>The picture was not saved: %1</source>
+        <translation>A imagem não foi salva: %1</translation>
+    </message>
+    <message>
+        <source>The picture is on the clipboard.</source>
+        <translation>A imagem está na área de transferência.</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page copy the picture; save it instead.</source>
+        <translation>Este navegador não deixa a página copiar a imagem; salve-a em vez disso.</translation>
+    </message>
+    <message>
+        <source>A clip records a running demonstration: choose one and click Select first.</source>
+        <translation>Um clipe grava uma demonstração em andamento: escolha uma e clique antes em “Escolher”.</translation>
+    </message>
+    <message>
+        <source>The clip is saved as %1.</source>
+        <translation>O clipe foi salvo como %1.</translation>
+    </message>
+    <message>
+        <source>This browser does not allow full screen here.</source>
+        <translation>Este navegador não permite tela cheia aqui.</translation>
+    </message>
+    <message>
+        <source>The link is on the clipboard.</source>
+        <translation>O link está na área de transferência.</translation>
+    </message>
+    <message>
+        <source>Copy the link from the box.</source>
+        <translation>Copie o link da caixa.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
     <message>
         <source>Save the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar a imagem</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem não foi salva</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: %2</translation>
     </message>
     <message>
         <source>Keys and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas e cores</translation>
     </message>
 </context>
 <context>

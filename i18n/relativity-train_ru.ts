@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Start with these colours: projector (high contrast) or usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать с этими цветами: projector (высокий контраст) или usual.</translation>
     </message>
 </context>
 <context>
@@ -251,167 +251,171 @@
     <name>Keys</name>
     <message>
         <source>Space or Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Пробел или Enter</translation>
     </message>
     <message>
         <source>presses the button in focus, switches Length Contraction, steps the demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>нажимает выбранную кнопку, переключает сокращение длины, выбирает следующую демонстрацию</translation>
     </message>
     <message>
         <source>Tab, Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab, Shift+Tab</translation>
     </message>
     <message>
         <source>moves to the next or previous control</source>
-        <translation type="unfinished"></translation>
+        <translation>переходит к следующему или предыдущему элементу</translation>
     </message>
     <message>
         <source>→ or .</source>
-        <translation type="unfinished"></translation>
+        <translation>→ или .</translation>
     </message>
     <message>
         <source>while frozen: one frame on</source>
-        <translation type="unfinished"></translation>
+        <translation>на паузе: на один кадр вперёд</translation>
     </message>
     <message>
         <source>One frame on</source>
-        <translation type="unfinished"></translation>
+        <translation>На кадр вперёд</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>slow motion on or off: a frame every 0.4 s</source>
-        <translation type="unfinished"></translation>
+        <translation>замедление вкл. или выкл.: кадр каждые 0,4 с</translation>
     </message>
     <message>
         <source>Slow motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Замедление</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>saves the picture as a PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>сохраняет картинку в файл PNG</translation>
     </message>
     <message>
         <source>Save the picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить картинку…</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>copies the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>копирует картинку</translation>
     </message>
     <message>
         <source>Copy the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать картинку</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>projector colours on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>цвета для проектора вкл. или выкл.</translation>
     </message>
     <message>
         <source>Projector colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвета для проектора</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>full screen on or off</source>
-        <translation type="unfinished"></translation>
+        <translation>полный экран вкл. или выкл.</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Полный экран</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>this list of keys and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>этот список клавиш и цветов</translation>
     </message>
     <message>
         <source>Keys and colours...</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиши и цвета…</translation>
     </message>
     <message>
         <source>? or F1</source>
-        <translation type="unfinished"></translation>
+        <translation>? или F1</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>closes this list</source>
-        <translation type="unfinished"></translation>
+        <translation>закрывает этот список</translation>
     </message>
     <message>
         <source>the train where it truly is</source>
-        <translation type="unfinished"></translation>
+        <translation>поезд там, где он на самом деле</translation>
     </message>
     <message>
         <source>where the observer sees its front and rear</source>
-        <translation type="unfinished"></translation>
+        <translation>где наблюдатель видит его голову и хвост</translation>
     </message>
     <message>
         <source>the directions in which the observer sees the train</source>
-        <translation type="unfinished"></translation>
+        <translation>направления, в которых наблюдатель видит поезд</translation>
     </message>
     <message>
         <source>the trail of the seen rear</source>
-        <translation type="unfinished"></translation>
+        <translation>след видимого хвоста</translation>
     </message>
     <message>
         <source>the observer&apos;s dot</source>
-        <translation type="unfinished"></translation>
+        <translation>точка наблюдателя</translation>
     </message>
     <message>
         <source>where the observer sees the ends of each edge</source>
-        <translation type="unfinished"></translation>
+        <translation>где наблюдатель видит концы каждого края</translation>
     </message>
     <message>
         <source>the directions in which the observer sees each edge</source>
-        <translation type="unfinished"></translation>
+        <translation>направления, в которых наблюдатель видит каждый край</translation>
     </message>
     <message>
         <source>the two edges of the body where they truly are</source>
-        <translation type="unfinished"></translation>
+        <translation>два края тела там, где они на самом деле</translation>
     </message>
     <message>
         <source>With projector colours: a white ground, black for black (and for white in the Terrell rotation), dark red for light red, dark blue for light yellow, grey for the trail.</source>
-        <translation type="unfinished"></translation>
+        <translation>В цветах для проектора: белый фон, чёрный вместо чёрного (и вместо белого в эффекте Террелла), тёмно-красный вместо светло-красного, тёмно-синий вместо светло-жёлтого, серый для следа.</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Чёрный</translation>
     </message>
     <message>
         <source>Light red</source>
-        <translation type="unfinished"></translation>
+        <translation>Светло-красный</translation>
     </message>
     <message>
         <source>Light yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Светло-жёлтый</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Белый</translation>
+    </message>
+    <message>
+        <source>Keys and colours</source>
+        <translation>Клавиши и цвета</translation>
     </message>
 </context>
 <context>
@@ -432,28 +436,104 @@
         <source>Close %1</source>
         <translation>Закрыть: %1</translation>
     </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Полный экран</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Копировать ссылку</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Остановить запись</translation>
+    </message>
+    <message>
+        <source>Record clip</source>
+        <translation>Записать клип</translation>
+    </message>
+    <message>
+        <source>Teaching aids</source>
+        <translation>Средства для урока</translation>
+    </message>
+    <message>
+        <source>Link to this demonstration</source>
+        <translation>Ссылка на эту демонстрацию</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>End the program? The picture and the readouts will be gone.</source>
+        <translation>Завершить программу? Картинка и показания пропадут.</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Завершить программу</translation>
+    </message>
+    <message>
+        <source>Keep it running</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>the browser could not make the image</source>
+        <translation>браузер не смог создать изображение</translation>
+    </message>
+    <message>
+        <source>The picture was not saved: %1</source>
+        <translation>Картинка не сохранена: %1</translation>
+    </message>
+    <message>
+        <source>The picture is on the clipboard.</source>
+        <translation>Картинка в буфере обмена.</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page copy the picture; save it instead.</source>
+        <translation>Этот браузер не даёт странице копировать картинку; сохраните её.</translation>
+    </message>
+    <message>
+        <source>A clip records a running demonstration: choose one and click Select first.</source>
+        <translation>Клип записывает идущую демонстрацию: сначала выберите её и нажмите «Выбрать».</translation>
+    </message>
+    <message>
+        <source>The clip is saved as %1.</source>
+        <translation>Клип сохранён как %1.</translation>
+    </message>
+    <message>
+        <source>This browser does not allow full screen here.</source>
+        <translation>Этот браузер не разрешает здесь полный экран.</translation>
+    </message>
+    <message>
+        <source>The link is on the clipboard.</source>
+        <translation>Ссылка в буфере обмена.</translation>
+    </message>
+    <message>
+        <source>Copy the link from the box.</source>
+        <translation>Скопируйте ссылку из поля.</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
     <message>
         <source>Save the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить картинку</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображения PNG (*.png)</translation>
     </message>
     <message>
         <source>The picture was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Картинка не сохранена</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать %1: %2</translation>
     </message>
     <message>
         <source>Keys and colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиши и цвета</translation>
     </message>
 </context>
 <context>

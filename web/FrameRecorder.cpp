@@ -14,7 +14,8 @@ const platform::PixelSurface& FrameRecorder::lastFrameAlone() {
   alone_.setBackColor(pixels_.backColor());
   alone_.resize(pixels_.width(), pixels_.height());
   alone_.ClearSurface();
-  alone_.setPenWidth(penWidth_);
+  // The pen the picture draws with, whichever way it was set.
+  alone_.setPenWidth(pixels_.penWidth());
   for (const Call& call : lastFrame_) call(alone_);
   return alone_;
 }
@@ -31,11 +32,6 @@ void FrameRecorder::ClearSurface() {
 
 void FrameRecorder::setBackColor(platform::Rgb colour) {
   pixels_.setBackColor(colour);
-}
-
-void FrameRecorder::setPenWidth(int pixels) {
-  penWidth_ = pixels;
-  pixels_.setPenWidth(pixels);
 }
 
 void FrameRecorder::DrawCircle(float x, float y, float radius, platform::Rgb colour) {

@@ -24,7 +24,7 @@ class FrameRecorder final : public platform::Surface {
   void ClearSurface() override;
   void setBackColor(platform::Rgb colour) override;
   void setFontSize(float points) override { pixels_.setFontSize(points); }
-  void setPenWidth(int pixels) override;
+  void setPenWidth(int pixels) override { pixels_.setPenWidth(pixels); }
   void DrawCircle(float x, float y, float radius, platform::Rgb colour) override;
   void DrawCircle(float x, float y, float radius, platform::Rgb colour, float start,
                   float end) override;
@@ -39,7 +39,6 @@ class FrameRecorder final : public platform::Surface {
   platform::PixelSurface& pixels_;
   std::vector<Call> drawing_, lastFrame_;
   platform::PixelSurface alone_;
-  int penWidth_ = 1;
 };
 
 }  // namespace web

@@ -111,8 +111,9 @@ std::string WebApp::state() const {
          ",\"projector\":" + (m.palette == engine::Palette::Projector ? "true" : "false") +
          ",\"frames\":" + std::to_string(runLoop_.framesDrawn()) +
          ",\"frameOfRun\":" + std::to_string(runLoop_.frameOfRun()) +
-         ",\"sizedByLink\":" + (sizedByLink_ ? "true" : "false") + ",\"link\":\"" +
-         ui::LinkQuery(m) + "\"}";
+         ",\"sizedByLink\":" + (sizedByLink_ ? "true" : "false") +
+         ",\"ended\":" + (program_.ended() ? "true" : "false") + ",\"link\":\"" + ui::LinkQuery(m) +
+         "\"}";
 }
 
 std::string WebApp::keyList() const {

@@ -33,10 +33,19 @@ mergeInto(LibraryManager.library, {
                                        window.devicePixelRatio || 1);
     },
     // Zoom or another screen changes the ratio: every window's buffer follows.
+    // The media query tells of most changes; a look at each frame and resize
+    // catches those it misses (an emulated screen).
+    ratio: 0,
+    checkRatio: function () {
+      if ((window.devicePixelRatio || 1) === Page.ratio) return;
+      Page.ratio = window.devicePixelRatio || 1;
+      for (const id in Page.windows) Page.sendSize(Number(id));
+    },
     watchRatio: function () {
-      const query = matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+      Page.ratio = window.devicePixelRatio || 1;
+      const query = matchMedia('(resolution: ' + Page.ratio + 'dppx)');
       query.addEventListener('change', () => {
-        for (const id in Page.windows) Page.sendSize(Number(id));
+        Page.checkRatio();
         Page.watchRatio();
       }, { once: true });
     },
@@ -74,7 +83,10 @@ mergeInto(LibraryManager.library, {
     Page.windows[id] = { section: section, client: client, canvas: canvas,
                          context: canvas.getContext('2d') };
     new ResizeObserver(() => Page.sendSize(id)).observe(client);
-    if (Object.keys(Page.windows).length === 1) Page.watchRatio();
+    if (Object.keys(Page.windows).length === 1) {
+      Page.watchRatio();
+      window.addEventListener('resize', Page.checkRatio);
+    }
   },
 
   web_device_ratio: function () {
@@ -294,6 +306,7 @@ mergeInto(LibraryManager.library, {
     Page.frames.push(performance.now());
     if (Page.frames.length > 2000) Page.frames.shift();
     Module['frameTimes'] = Page.frames;
+    Page.checkRatio();
     RelativityPage.frameDrawn();
   },
 });

@@ -67,9 +67,11 @@ const RelativityPage = (() => {
   // catalogue that cannot be had leaves the page in English.
   page.loadCatalogue = (language, start) => {
     page.language = language;
+    const address = 'i18n/' + language + '.json?v=' + version;
     const loaded = language === 'en' ? Promise.resolve({})
-      : fetch('i18n/' + language + '.json?v=' + version).then((response) => {
+      : fetch(address).then((response) => {
         if (!response.ok) throw new Error(response.status + ' ' + response.statusText);
+        keepForOffline(address, response.clone());
         return response.json();
       });
     loaded.catch((error) => {
@@ -84,6 +86,16 @@ const RelativityPage = (() => {
     });
   };
 
+  // The catalogue in use is kept with this build's files, once the offline
+  // worker has them, so a visit without a network speaks the same language.
+  function keepForOffline(address, response) {
+    if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
+    navigator.serviceWorker.ready
+      .then(() => caches.open('relativity-train-' + version))
+      .then((cache) => cache.put(address, response))
+      .catch((error) => console.warn('The texts are not kept for offline use: ' + error.message));
+  }
+
   // ---- Choices that last: the palette and slow motion ----------------------
 
   page.stored = (key) => {
@@ -95,11 +107,11 @@ const RelativityPage = (() => {
     }
   };
 
-  function keepChoices() {
-    const state = page.state();
+  // Only the choice the user just made is kept: a palette a link asked for
+  // holds for that visit alone.
+  function keepChoice(key) {
     try {
-      localStorage.setItem('relativity-train.projector', String(state.projector));
-      localStorage.setItem('relativity-train.slowMotion', String(state.slowMotion));
+      localStorage.setItem('relativity-train.' + key, String(page.state()[key]));
     } catch (ignored) {
       // Not kept, but the choice holds for this visit.
     }
@@ -369,10 +381,15 @@ const RelativityPage = (() => {
   function run(action) {
     switch (action) {
       case actions.step:
+        Module._web_aid(action);
+        break;
       case actions.slowMotion:
+        Module._web_aid(action);
+        keepChoice('slowMotion');
+        break;
       case actions.palette:
         Module._web_aid(action);
-        keepChoices();
+        keepChoice('projector');
         break;
       case actions.save: savePicture(); break;
       case actions.copy: copyPicture(); break;

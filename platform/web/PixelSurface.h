@@ -40,6 +40,7 @@ class PixelSurface final : public Surface {
   // The pixel's colour as an Rgb, without the alpha byte.
   Rgb pixel(int x, int y) const;
   Rgb backColor() const { return back_; }
+  int penWidth() const { return penWidth_; }
 
   void ClearSurface() override;
   void setBackColor(Rgb colour) override;

@@ -117,5 +117,9 @@ int main(int argc, char* argv[]) {
   };
   bool ok = captureChoosing(app, into);
   for (const Scene& scene : scenes) ok = capture(app, scene, into) && ok;
+  // The projector palette, switched while idle as a teacher would.
+  if (app.simulation().mode == engine::RunMode::Running) press(app.controlWindow(), "CommandStart");
+  app.commands().SwitchPalette();
+  ok = capture(app, {"projector.png", 2, 24, true, 45}, into) && ok;
   return ok ? 0 : 1;
 }

@@ -46,6 +46,10 @@ export function serve(folder = testSite) {
   });
   server.folder = folder;
   server.served = [];
+  // Every byte the server has sent, headers included: what a visit transfers.
+  const sockets = new Set();
+  server.on('connection', (socket) => sockets.add(socket));
+  server.sent = () => [...sockets].reduce((sum, socket) => sum + socket.bytesWritten, 0);
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => {
     server.base = `http://127.0.0.1:${server.address().port}`;
     resolve(server);
@@ -103,3 +107,46 @@ export async function waitFrames(page, count) {
   const target = (await frames(page)) + count;
   await page.waitForFunction((n) => Module.frameTimes.length >= n, target, { timeout: 20000 });
 }
+
+// Three phases of speed and contraction, then frozen: the picture erased and
+// drawn over dozens of frames.
+export async function threeSpeedPhases(page) {
+  await clickTimes(page, 'CommandVinc', 24);
+  await page.click('#TControl');
+  await waitFrames(page, 10);
+  await clickTimes(page, 'CommandVdec', 9);
+  await page.click('#TControl');
+  await waitFrames(page, 10);
+  await clickTimes(page, 'CommandVinc', 20);
+  await waitFrames(page, 10);
+  await page.click('#CommandFreeze');
+  await page.waitForTimeout(200);  // a frame already due is still drawn
+  await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+}
+
+// The canvas against the program's buffer and the last frame drawn alone (the
+// test build's recorder): pixels the canvas does not show as the buffer holds
+// them, and pixels that are neither background, nor the last frame's, nor trail.
+export const pictureCounts = (page) => page.evaluate(() => {
+  const projector = RelativityPage.state().projector;
+  const ground = projector ? [255, 255, 255] : [192, 192, 192];
+  const trail = projector ? [128, 128, 128] : [255, 255, 255];
+  const canvas = document.querySelector('#window2 canvas');
+  const shown = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+  // Drawing the last frame alone may grow the memory: both views come after.
+  const alonePixels = Module._web_test_last_frame_alone();
+  const width = Module._web_test_track_width();
+  const buffer = new Uint8Array(HEAPU8.buffer, Module._web_test_track_pixels(), shown.length);
+  const alone = new Uint8Array(HEAPU8.buffer, alonePixels, shown.length);
+  let remnants = 0, unpainted = 0, drawn = 0;
+  const same = (a, i, r, g, b) => a[i] === r && a[i + 1] === g && a[i + 2] === b;
+  for (let i = 0; i < shown.length; i += 4) {
+    if (!same(buffer, i, shown[i], shown[i + 1], shown[i + 2])) unpainted++;
+    if (same(shown, i, ...ground)) continue;
+    drawn++;
+    if (same(shown, i, alone[i], alone[i + 1], alone[i + 2])) continue;
+    if (same(shown, i, ...trail)) continue;
+    remnants++;
+  }
+  return { remnants, unpainted, drawn, width, canvasWidth: canvas.width };
+});

@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The teaching aids on the page: every key the list names does what the list
+// says, the saved picture names what it shows, the choices last, and what a
+// newcomer met on both platforms is mended here too.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
+import { harness, text, state, frames, clickTimes, startRun, waitFrames } from './harness.mjs';
+
+const h = harness();
+
+// The tEXt chunks of a PNG file, and its size.
+function pngInfo(bytes) {
+  const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+  const info = { width: view.getUint32(16), height: view.getUint32(20), text: {} };
+  for (let at = 8; at < bytes.length;) {
+    const length = view.getUint32(at);
+    const type = String.fromCharCode(...bytes.subarray(at + 4, at + 8));
+    if (type === 'tEXt') {
+      const [key, value] = new TextDecoder().decode(bytes.subarray(at + 8, at + 8 + length)).split('\0');
+      info.text[key] = value;
+    }
+    at += 12 + length;
+  }
+  return info;
+}
+
+const keyList = (page) => page.evaluate(() => JSON.parse(UTF8ToString(Module._web_key_list())));
+
+test('every key the list names does what the list says', async () => {
+  const page = await h.openPage('?demo=1&v=5', { acceptDownloads: true, deviceScaleFactor: 2,
+                                                 permissions: ['clipboard-read', 'clipboard-write'] });
+  await waitFrames(page, 2);
+  const list = await keyList(page);
+  const actions = list.keys.filter((entry) => entry.action !== 0);
+  assert.deepEqual(actions.map((entry) => entry.action).sort(), [1, 2, 3, 4, 5, 6, 7]);
+  for (const entry of actions) {
+    for (const key of entry.keys.filter(Boolean)) {
+      const press = () => page.keyboard.press(key.replace('Ctrl', 'Control').replace('Right', 'ArrowRight'));
+      const before = await state(page);
+      switch (entry.action) {
+        case 1: {  // a step, while frozen
+          await page.click('#CommandFreeze');
+          await page.waitForTimeout(250);
+          const frozen = await frames(page);
+          await press();
+          await page.waitForTimeout(150);
+          assert.equal(await frames(page), frozen + 1, key);
+          await page.waitForTimeout(300);
+          assert.equal(await frames(page), frozen + 1, `${key}: still frozen`);
+          await page.click('#CommandFreeze');
+          break;
+        }
+        case 2:
+          await press();
+          assert.equal((await state(page)).slowMotion, !before.slowMotion, key);
+          await press();
+          break;
+        case 5:
+          await press();
+          assert.equal((await state(page)).projector, !before.projector, key);
+          await press();
+          break;
+        case 3: {
+          const [download] = await Promise.all([page.waitForEvent('download'), press()]);
+          assert.equal(download.suggestedFilename(), 'relativity-train-1-v5.png');
+          const png = pngInfo(await readFile(await download.path()));
+          const client = await page.$eval('#window2 .client', (e) => [e.clientWidth, e.clientHeight]);
+          assert.deepEqual([png.width, png.height], client.map((c) => Math.round(c * 2)), 'device pixels');
+          assert.equal(png.text.Demonstration, '1');
+          assert.equal(png.text.v, '5');
+          assert.equal(png.text.Contraction, 'off');
+          assert.ok(Number(png.text.Frame) > 0);
+          break;
+        }
+        case 4: {
+          await press();
+          await page.waitForFunction(() => document.getElementById('status').textContent.length > 0);
+          const items = await page.evaluate(() => navigator.clipboard.read()
+            .then((all) => all.flatMap((item) => item.types)));
+          assert.ok(items.includes('image/png'), items.join(' '));
+          break;
+        }
+        case 6:
+          await press();
+          assert.ok(await page.isVisible('#keys'), key);
+          assert.ok((await page.textContent('#keys')).includes('Ctrl+S'));
+          await page.keyboard.press('Escape');
+          assert.equal(await page.isVisible('#keys'), false, `${key}: Escape closes`);
+          break;
+        case 7:
+          await press();
+          await page.waitForTimeout(200);
+          assert.ok(await page.evaluate(() => document.fullscreenElement !== null ||
+            document.getElementById('status').textContent.length > 0), key);
+          if (await page.evaluate(() => document.fullscreenElement !== null)) await press();
+          break;
+        default:
+          assert.fail(`an action the test does not know: ${entry.action}`);
+      }
+    }
+  }
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('the menu of aids offers the same actions', async () => {
+  const page = await h.openPage('?demo=2&v=3');
+  await page.click('#aids-menu');
+  assert.equal(await page.getAttribute('#aids-menu', 'aria-expanded'), 'true');
+  const items = await page.$$eval('#aids button', (all) => all.map((b) => b.textContent));
+  assert.equal(items.length, 7, items.join(' | '));  // full screen too, on the page
+  await page.click('#aids button[data-action="2"]');  // slow motion
+  assert.equal((await state(page)).slowMotion, true);
+  await page.click('#aids-menu');
+  assert.equal(await page.getAttribute('#aids button[data-action="2"]', 'aria-checked'), 'true');
+  await page.keyboard.press('Escape');
+  assert.equal(await page.isVisible('#aids'), false);
+  await page.close();
+});
+
+test('slow motion: a frame every 0.4 s', async () => {
+  const page = await h.openPage('?demo=2&v=12');
+  await page.keyboard.press('s');
+  const from = await frames(page);
+  await page.waitForTimeout(4200);
+  const times = await page.evaluate((n) => Module.frameTimes.slice(n), from);
+  const intervals = times.slice(1).map((t, i) => t - times[i]).sort((a, b) => a - b);
+  const median = intervals[Math.floor(intervals.length / 2)];
+  console.log(`slow motion in Chromium: median interval ${median.toFixed(1)} ms over ${intervals.length}`);
+  assert.ok(median >= 400 && median <= 405, String(median));
+  await page.close();
+});
+
+// The palette and slow motion are as the user left them; nothing else is.
+test('the palette and slow motion last from one visit to the next', async () => {
+  const page = await h.openPage();
+  await page.keyboard.press('p');
+  await page.keyboard.press('s');
+  await page.click('#CommandStart');
+  await page.click('#CommandSimulation');
+  await page.reload();
+  await page.waitForSelector('#window1:not([hidden])');
+  const s = await state(page);
+  assert.deepEqual([s.projector, s.slowMotion, s.demo, s.mode], [true, true, 1, 'idle']);
+  assert.equal(await page.$eval('#window1 .client canvas', (c) => c.getContext('2d')
+    .getImageData(2, 2, 1, 1).data.slice(0, 3).join()), '255,255,255');
+  await page.close();
+  const usual = await h.openPage('?palette=usual');
+  assert.equal((await state(usual)).projector, false);
+  await usual.close();
+});
+
+// Mends: the whole readout row in the panel; a speed click while frozen shows
+// at once; a contracted train never at c.
+test('what a newcomer met is mended on the page too', async () => {
+  const page = await h.openPage();
+  for (const type of [1, 2, 3]) {
+    await startRun(page, type);
+    await waitFrames(page, 2);
+    const outside = await page.evaluate(() => {
+      const client = document.querySelector('#window2 .client').getBoundingClientRect();
+      return Array.from(document.querySelectorAll('#window2 .control')).filter((e) => {
+        const box = e.getBoundingClientRect();
+        return box.left < client.left || box.right > client.right;
+      }).map((e) => e.id);
+    });
+    assert.deepEqual(outside, [], `demonstration ${type}`);
+    await page.click('#CommandStart');
+  }
+  await startRun(page, 1);
+  await page.click('#CommandVinc');
+  await page.click('#CommandFreeze');
+  await page.waitForTimeout(250);
+  const drawn = await frames(page);
+  await clickTimes(page, 'CommandVinc', 3);
+  assert.equal(await text(page, 'Tv'), '4');
+  assert.equal(await frames(page), drawn);
+  await page.click('#CommandFreeze');
+  await clickTimes(page, 'CommandVinc', 27);  // to c, contraction off
+  await page.click('#TControl');              // on at exactly c
+  await waitFrames(page, 2);
+  assert.equal((await state(page)).v, 29);
+  assert.notEqual(await text(page, 'Tlength_obs2'), '0');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
