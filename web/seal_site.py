@@ -12,7 +12,8 @@ import os
 import sys
 
 # What the worker keeps from the first visit; catalogues are kept as used.
-VERSIONED = ['page.js', 'relativity-train.js', 'relativity-train.wasm']
+VERSIONED = ['page.js', 'page-panel.js', 'page-picture.js', 'page-keys.js', 'relativity-train.js',
+             'relativity-train.wasm']
 PLAIN = ['index.html', 'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png']
 
 

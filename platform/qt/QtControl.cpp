@@ -143,19 +143,17 @@ void QtControl::setVisible(bool visible) {
 }
 
 void QtControl::setBackColor(Rgb colour) {
-  QPalette palette = widget_->palette();
-  const QColor qcolour = ToQColor(colour);
-  palette.setColor(QPalette::Window, qcolour);
-  palette.setColor(QPalette::Button, qcolour);
-  widget_->setPalette(palette);
+  setColour({QPalette::Window, QPalette::Button}, colour);
   widget_->setAutoFillBackground(kind_ == Kind::Label);
 }
 
 void QtControl::setForeColor(Rgb colour) {
+  setColour({QPalette::WindowText, QPalette::Text}, colour);
+}
+
+void QtControl::setColour(std::initializer_list<QPalette::ColorRole> roles, Rgb colour) {
   QPalette palette = widget_->palette();
-  const QColor qcolour = ToQColor(colour);
-  palette.setColor(QPalette::WindowText, qcolour);
-  palette.setColor(QPalette::Text, qcolour);
+  for (QPalette::ColorRole role : roles) palette.setColor(role, ToQColor(colour));
   widget_->setPalette(palette);
 }
 

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "platform/Control.h"
@@ -48,6 +50,7 @@ class QtControl : public Control, private QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void place();
   void updateAccessibleName();
+  void setColour(std::initializer_list<QPalette::ColorRole> roles, Rgb colour);
 
   QPointer<QWidget> widget_;
   Kind kind_;

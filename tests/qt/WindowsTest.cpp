@@ -111,7 +111,7 @@ class WindowsTest : public QObject {
     QCOMPARE(form1.control("Tcc").text(), std::string("30"));
     click(form1, "CommandVinc");
     click(form1, "CommandVinc");
-    QTRY_VERIFY_WITH_TIMEOUT(app->simulation().nframes >= 3, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(app->simulation().nframes >= 3, 8000);
     QCOMPARE(form1.control("Tv").text(), std::string("2"));
     QVERIFY(form1.control("CommandFreeze").isVisible());
     QVERIFY(app->runLoop().framesDrawn() >= 4);
@@ -250,7 +250,7 @@ class WindowsTest : public QObject {
              QStringLiteral("Demonstration type 2"));
     click(form1, "CommandStart");
     click(form1, "CommandVinc");
-    QTRY_VERIFY_WITH_TIMEOUT(app->simulation().nframes >= 6, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(app->simulation().nframes >= 6, 8000);
     ui::FormWindow& form2 = app->trackWindow();
     const std::pair<ui::FormWindow*, const char*> readouts[] = {
         {&form1, "Tv"},          {&form1, "Tcc"},    {&form1, "TTime"},     {&form1, "TControl"},

@@ -126,6 +126,7 @@ void TeachingAids::savePicture() {
   if (folder.isEmpty() || !QDir(folder).exists()) {
     folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   }
+  if (!QDir(folder).exists()) folder = QDir::homePath();
   const QString path = QFileDialog::getSaveFileName(
       &track_, QCoreApplication::translate("Picture", "Save the picture"),
       QDir(folder).filePath(pictureName()),
@@ -148,6 +149,8 @@ void TeachingAids::showKeyList() {
     keyList_->setWindowTitle(QCoreApplication::translate("Picture", "Keys and colours"));
     auto* text = new QLabel(KeyListHtml(), keyList_);
     text->setTextFormat(Qt::RichText);
+    text->setWordWrap(true);
+    text->setMinimumWidth(560);
     auto* layout = new QVBoxLayout(keyList_);
     layout->addWidget(text);
   }

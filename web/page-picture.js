@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The picture of the track panel as the user sees it: saved as a PNG that
+// names what it shows, copied, or recorded as a clip.
+'use strict';
+
+RelativityPage.picture = ((page) => {
+  const byId = page.byId;
+  const trackPanel = () => page.panel.trackPanel();
+  // ---- The picture: saved, copied, recorded --------------------------------
+
+  // The track panel's client area as the user sees it, picture, title and
+  // readouts, at the screen's device resolution.
+  function composeTrack(target) {
+    const panel = trackPanel();
+    const ratio = window.devicePixelRatio || 1;
+    const width = panel.client.clientWidth, height = panel.client.clientHeight;
+    const canvas = target || document.createElement('canvas');
+    if (canvas.width !== Math.round(width * ratio)) canvas.width = Math.round(width * ratio);
+    if (canvas.height !== Math.round(height * ratio)) canvas.height = Math.round(height * ratio);
+    const context = canvas.getContext('2d');
+    context.setTransform(ratio, 0, 0, ratio, 0, 0);
+    context.fillStyle = getComputedStyle(panel.client).backgroundColor;
+    context.fillRect(0, 0, width, height);
+    const picture = panel.client.querySelector('canvas');
+    context.imageSmoothingEnabled = false;
+    context.drawImage(picture, 0, 0, picture.width / ratio, picture.height / ratio);
+    for (const control of panel.client.querySelectorAll('.control')) {
+      if (control.hidden) continue;
+      const style = getComputedStyle(control);
+      const x = control.offsetLeft, y = control.offsetTop;
+      const w = control.offsetWidth, h = control.offsetHeight;
+      context.fillStyle = style.backgroundColor;
+      context.fillRect(x, y, w, h);
+      if (control.tagName === 'INPUT') {
+        context.strokeStyle = style.borderTopColor;
+        context.strokeRect(x + 0.5, y + 0.5, w - 1, h - 1);
+      }
+      context.fillStyle = style.color;
+      context.font = style.font;
+      context.textBaseline = 'middle';
+      const text = control.tagName === 'INPUT' ? control.value : control.textContent;
+      const centred = style.textAlign === 'center' || style.justifyContent === 'center';
+      context.textAlign = centred ? 'center' : 'left';
+      context.fillText(text, centred ? x + w / 2 : x + 3, y + h / 2);
+    }
+    return canvas;
+  }
+
+  function baseName() {
+    const state = page.state();
+    return 'relativity-train-' + state.shown + '-v' + state.v;
+  }
+
+  function download(blob, name) {
+    const anchor = document.createElement('a');
+    anchor.href = URL.createObjectURL(blob);
+    anchor.download = name;
+    document.body.appendChild(anchor);
+    anchor.click();
+    anchor.remove();
+    setTimeout(() => URL.revokeObjectURL(anchor.href), 10000);
+  }
+
+  // PNG text chunks: what the picture shows, so a slide can be traced back.
+  const crcTable = Array.from({ length: 256 }, (_, n) => {
+    let c = n;
+    for (let k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+    return c >>> 0;
+  });
+  function crc32(bytes) {
+    let c = 0xffffffff;
+    for (const b of bytes) c = crcTable[(c ^ b) & 255] ^ (c >>> 8);
+    return (c ^ 0xffffffff) >>> 0;
+  }
+  function textChunk(key, value) {
+    const data = new TextEncoder().encode(key + '\0' + value);
+    const chunk = new Uint8Array(12 + data.length);
+    const view = new DataView(chunk.buffer);
+    view.setUint32(0, data.length);
+    chunk.set(new TextEncoder().encode('tEXt'), 4);
+    chunk.set(data, 8);
+    view.setUint32(8 + data.length, crc32(chunk.subarray(4, 8 + data.length)));
+    return chunk;
+  }
+  function withText(png, entries) {
+    return png.arrayBuffer().then((buffer) => {
+      const bytes = new Uint8Array(buffer);
+      const afterHeader = 8 + 25;  // signature, then the IHDR chunk
+      const chunks = Object.entries(entries).map(([key, value]) => textChunk(key, String(value)));
+      return new Blob([bytes.subarray(0, afterHeader)].concat(chunks, [bytes.subarray(afterHeader)]),
+                      { type: 'image/png' });
+    });
+  }
+
+  // The picture as a PNG, taken now, with text naming what it shows.
+  function picture() {
+    const state = page.state();
+    return new Promise((resolve) => composeTrack().toBlob(resolve, 'image/png')).then((png) => {
+      if (!png) throw new Error(qsTranslate('Page', 'the browser could not make the image'));
+      return withText(png, { Software: 'Relativity Train', Demonstration: state.shown, v: state.v,
+                             Contraction: state.contraction ? 'on' : 'off', Frame: state.frameOfRun });
+    });
+  }
+
+  function savePicture() {
+    const name = baseName() + '.png';
+    return picture().then((png) => download(png, name)).catch((error) => {
+      page.say(qsTranslate('Page', 'The picture was not saved: %1').replace('%1', error.message));
+    });
+  }
+
+  function copyPicture() {
+    return Promise.resolve()
+      .then(() => navigator.clipboard.write([new ClipboardItem({ 'image/png': picture() })]))
+      .then(() => page.say(qsTranslate('Page', 'The picture is on the clipboard.')))
+      .catch(() => page.say(qsTranslate('Page',
+        'This browser does not let the page copy the picture; save it instead.')));
+  }
+
+  let recording = null;
+
+  function startRecording() {
+    if (page.state().mode !== 'running') {
+      page.say(qsTranslate('Page', 'A clip records a running demonstration: choose one and click Select first.'));
+      return;
+    }
+    const canvas = composeTrack();
+    const stream = canvas.captureStream(0);
+    const type = ['video/webm;codecs=vp8', 'video/webm'].find((t) => MediaRecorder.isTypeSupported(t));
+    const recorder = new MediaRecorder(stream, type ? { mimeType: type } : {});
+    const chunks = [];
+    const name = baseName() + '.webm';
+    recorder.ondataavailable = (event) => chunks.push(event.data);
+    recorder.onstop = () => {
+      download(new Blob(chunks, { type: 'video/webm' }), name);
+      page.say(qsTranslate('Page', 'The clip is saved as %1.').replace('%1', name));
+    };
+    recording = { recorder, canvas, track: stream.getVideoTracks()[0],
+                  limit: setTimeout(stopRecording, 60000) };
+    recorder.start();
+    recording.track.requestFrame();
+    byId('record').textContent = page.text('record');
+  }
+
+  function stopRecording() {
+    if (!recording) return;
+    clearTimeout(recording.limit);
+    recording.recorder.stop();
+    recording = null;
+    byId('record').textContent = page.text('record');
+  }
+
+  // Each frame of the run is a frame of the clip; the clip ends with the run.
+  function frameDrawn() {
+    if (!recording) return;
+    requestAnimationFrame(() => {
+      if (!recording) return;
+      if (page.state().mode !== 'running') {
+        stopRecording();
+        return;
+      }
+      composeTrack(recording.canvas);
+      recording.track.requestFrame();
+    });
+  }
+
+  function start() {
+    byId('record').addEventListener('click', () => (recording ? stopRecording() : startRecording()));
+  }
+
+  return { start, frameDrawn, savePicture, copyPicture, stopRecording,
+           recording: () => recording !== null };
+})(RelativityPage);
