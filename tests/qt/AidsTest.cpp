@@ -67,7 +67,7 @@ void answer(const std::function<void()>& open, const std::function<void(Dialog*)
 // A folder for pictures, away from /tmp: the file dialog looks at every file
 // of the folders above the one it shows.
 QString quietFolderBase() {
-  const QString base =
+  QString base =
       QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/pictures-XXXXXX";
   QDir().mkpath(QFileInfo(base).path());
   return base;

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A fuzzer for the page in Chromium: random clicks, keys, corner drags,
-// viewport sizes, pixel ratios, stalls, links and reloads, with what must
+// viewport sizes, pixel ratios, stalls, a hidden tab, links and reloads, with what must
 // hold after each. FUZZ_SECONDS (60) long, FUZZ_SEED to replay; a failure
 // prints the seed and the shortest list of actions found that repeats it.
-import { test } from 'node:test';
+import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { harness, state, pictureCounts } from './harness.mjs';
+import { harness, tabbedChromium, state, pictureCounts } from './harness.mjs';
 
 const h = harness();
+let tabs;  // a Chromium whose tabs can be hidden
+before(async () => { tabs = await tabbedChromium(); });
+after(async () => { await tabs?.close(); });
 const seconds = Number(process.env.FUZZ_SECONDS || 60);
 const seed = Number(process.env.FUZZ_SEED || Math.floor(Math.random() * 2 ** 31));
 
@@ -38,20 +41,23 @@ function nextAction(pick) {
   if (roll < 0.87) return { kind: 'stall', ms: Math.round(300 + pick() * 1500) };
   if (roll < 0.9) return { kind: 'link', query: choose(links) };
   if (roll < 0.92) return { kind: 'reload' };
+  if (roll < 0.94) return { kind: 'hide', ms: Math.round(300 + pick() * 2700) };
   return { kind: 'wait', ms: Math.round(50 + pick() * 600) };
 }
 
 // A page under the fuzzer, and what it must keep.
 async function openFuzzPage() {
-  const context = await h.browser.newContext({ viewport: { width: 1280, height: 800 }, acceptDownloads: true });
-  const page = await context.newPage();
+  const page = await tabs.context.newPage();
   page.faults = [];
   page.on('pageerror', (error) => page.faults.push('uncaught: ' + error.message));
   page.on('console', (message) => { if (message.type() === 'error') page.faults.push('console: ' + message.text()); });
   page.on('dialog', (dialog) => dialog.dismiss());
-  page.cdp = await context.newCDPSession(page);
+  page.cdp = await tabs.context.newCDPSession(page);
   page.ratio = 1;
   page.viewport = { width: 1280, height: 800 };
+  await page.cdp.send('Emulation.setDeviceMetricsOverride', { ...page.viewport, deviceScaleFactor: 1, mobile: false });
+  // Nothing kept by an earlier run's page of the site: each run starts as a first visit.
+  await page.cdp.send('Storage.clearDataForOrigin', { origin: h.base, storageTypes: 'all' });
   await page.goto(h.base + '/');
   await page.waitForSelector('#window1:not([hidden])');
   page.runScaled = false;  // a ratio changed during the run: its picture is scaled, not redrawn
@@ -93,6 +99,9 @@ async function act(page, action) {
       page.ratio = action.ratio;
       await page.cdp.send('Emulation.setDeviceMetricsOverride',
                           { ...page.viewport, deviceScaleFactor: page.ratio, mobile: false });
+      return;
+    case 'hide':
+      await tabs.hide(page, action.ms);
       return;
     case 'stall':
       await page.evaluate((ms) => { const from = performance.now(); while (performance.now() - from < ms); },
@@ -147,6 +156,8 @@ async function check(page, action, checked) {
 async function finish(page) {
   const s = await state(page);
   if (s.ended || s.mode !== 'running' || await page.$('dialog[open]')) return '';
+  // "Freeze" shows from the first "v >" on; a run opened by a link at v = 0 has none yet.
+  if (!s.frozen && await page.$eval('#CommandFreeze', (e) => e.hidden)) await page.click('#CommandVinc');
   if (!s.frozen) await page.click('#CommandFreeze');
   await page.waitForTimeout(300);
   const counts = await pictureCounts(page);
@@ -168,7 +179,7 @@ async function run(actions, deadline = Infinity) {
     const fault = await finish(page);
     return fault ? { fault, at: actions.length - 1 } : null;
   } finally {
-    await page.context().close();
+    await page.close();
   }
 }
 

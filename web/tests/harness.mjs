@@ -7,6 +7,9 @@ import { createServer } from 'node:http';
 import { readFile, stat } from 'node:fs/promises';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { spawn } from 'node:child_process';
+import { mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { chromium } from 'playwright-core';
 
 export const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -82,6 +85,50 @@ export function harness() {
     return page;
   };
   return h;
+}
+
+// Chromium whose tabs can be hidden. Playwright's own pages always count as
+// visible (it emulates focus), so this Chromium is started as a user starts
+// it and joined without that emulation; its pages live in its one window and
+// a tab opened over one hides it, as a user's other tab does.
+export async function tabbedChromium() {
+  const profile = await mkdtemp(path.join(tmpdir(), 'relativity-tabs-'));
+  const chromeProcess = spawn('/usr/bin/chromium', [...launchArgs, '--headless=new', '--remote-debugging-port=0',
+    `--user-data-dir=${profile}`, 'about:blank'], { stdio: ['ignore', 'ignore', 'pipe'] });
+  const endpoint = await new Promise((resolve, reject) => {
+    let told = '';
+    chromeProcess.stderr.on('data', (data) => {
+      told += data;
+      const found = told.match(/ws:\/\/\S+/);
+      if (found) resolve(found[0]);
+    });
+    chromeProcess.on('exit', () => reject(new Error('Chromium ended: ' + told)));
+  });
+  const browser = await chromium.connectOverCDP(endpoint, { noDefaults: true });
+  const session = await browser.newBrowserCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'deny' });
+  const targetOf = async (page) => (await (await page.context().newCDPSession(page))
+    .send('Target.getTargetInfo')).targetInfo.targetId;
+  return {
+    context: browser.contexts()[0],
+    // Another tab over the page for a while, then the page's tab again.
+    async hide(page, milliseconds) {
+      const shown = await targetOf(page);
+      const { targetId } = await session.send('Target.createTarget', { url: 'about:blank', newWindow: false });
+      await new Promise((resolve) => setTimeout(resolve, milliseconds));
+      await session.send('Target.activateTarget', { targetId: shown });
+      await session.send('Target.closeTarget', { targetId });
+    },
+    async close() {
+      await browser.close().catch(() => {});
+      if (chromeProcess.exitCode === null) {
+        const ended = new Promise((resolve) => chromeProcess.once('exit', resolve));
+        chromeProcess.kill();
+        await ended;
+      }
+      await rm(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
+    },
+  };
 }
 
 export const text = (page, id) => page.$eval('#' + id, (e) => ('value' in e && e.tagName !== 'BUTTON'
