@@ -71,6 +71,32 @@ TEST(PixelSurface, ANewRatioKeepsThePicture) {
   EXPECT_NEAR(pixelsOtherThan(sharp, kBg), 4 * pixelsOtherThan(surface, kBg), 8);
 }
 
+// Every new pixel takes the old one under its centre: up to any ratio and
+// back gives the picture again, pixel for pixel, and the edges stay edges
+// even where the new size rounds up (401 x 1.5 = 601.5).
+TEST(PixelSurface, ARatioAndBackGivesThePictureExactly) {
+  for (double ratio : {1.25, 1.5, 2.0, 3.0}) {
+    PixelSurface surface;
+    surface.resize(401, 301);
+    surface.setBackColor(kBg);
+    surface.setPenWidth(2);
+    fakes::DrawEveryShape(surface, [](Rgb c) { return c; });
+    surface.DrawLine(6015, 0, 6015, 4515, PaletteColor(0));  // down the right edge
+    const PixelSurface before = surface;
+    surface.setRatio(ratio);
+    for (int y = 0; y < surface.height(); ++y) {
+      ASSERT_EQ(surface.pixel(surface.width() - 1, y), PaletteColor(0)) << ratio << " row " << y;
+    }
+    surface.setRatio(1);
+    ASSERT_EQ(surface.width(), 401);
+    int changed = 0;
+    for (int y = 0; y < 301; ++y) {
+      for (int x = 0; x < 401; ++x) changed += surface.pixel(x, y) != before.pixel(x, y);
+    }
+    EXPECT_EQ(changed, 0) << ratio;
+  }
+}
+
 // The canvas takes RGBA bytes: red first, and every pixel opaque.
 TEST(PixelSurface, PixelsAreOpaqueRgbaBytes) {
   PixelSurface surface = freshSurface();
@@ -139,6 +165,7 @@ TEST(PixelSurface, ReportsTheAreaEachShapeChanged) {
   EXPECT_LE(areas[0].y, 9);
   EXPECT_GE(areas[0].y + areas[0].height, 11);
   EXPECT_LE(areas[0].height, 6);
+  EXPECT_LE(areas[0].width, 96);
 }
 
 // Whole runs in the browser's surface: after laps and restarts at changing

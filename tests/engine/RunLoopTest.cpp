@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/Constants.h"
 #include "tests/fakes/Rig.h"
@@ -154,12 +155,20 @@ TEST(RunLoop, FreezeHoldsThePictureAndStopStillEndsIt) {
   EXPECT_EQ(rig.picture().calls.size(), callsWhenFrozen);
   EXPECT_EQ(rig.m.nframes, framesCounted);
   EXPECT_EQ(rig.f2("Tlength_obs").text(), shownLength);
-  // A speed change while frozen shows at once in the speed box, and only there.
-  rig.clickVinc(1);
-  EXPECT_EQ(rig.f1("Tv").text(), "2");
-  EXPECT_EQ(rig.runLoop.framesDrawn(), drawnWhenFrozen);
-  EXPECT_EQ(rig.picture().calls.size(), callsWhenFrozen);
-  EXPECT_EQ(rig.f2("Tlength_obs").text(), shownLength);
+  // Every speed click while frozen shows at once in the speed box, and only there.
+  using Click = void (ui::Commands::*)();
+  const std::pair<Click, const char*> clicks[] = {{&ui::Commands::CommandVinc_Click, "2"},
+                                                  {&ui::Commands::CommandVdec_Click, "1"},
+                                                  {&ui::Commands::CommandVzero_Click, "0"},
+                                                  {&ui::Commands::CommandVinc_Click, "1"},
+                                                  {&ui::Commands::CommandVinc_Click, "2"}};
+  for (const auto& [click, shown] : clicks) {
+    (rig.commands.*click)();
+    EXPECT_EQ(rig.f1("Tv").text(), shown);
+    EXPECT_EQ(rig.runLoop.framesDrawn(), drawnWhenFrozen);
+    EXPECT_EQ(rig.picture().calls.size(), callsWhenFrozen);
+    EXPECT_EQ(rig.f2("Tlength_obs").text(), shownLength);
+  }
   rig.commands.CommandFreeze_Click();
   EXPECT_EQ(rig.f1("CommandFreeze").text(), "Freeze");
   rig.runFor(0.05);
@@ -182,8 +191,9 @@ TEST(RunLoop, SecondRunStartsAfresh) {
   rig.startRun(1);
   rig.clickVinc(12);
   rig.runFrames(30);
+  rig.commands.CommandVzero_Click();
   rig.commands.CommandFreeze_Click();
-  rig.commands.CommandStart_Click();  // stop, frozen
+  rig.commands.CommandStart_Click();  // stop, frozen, coming to rest
   rig.runFor(1.0);
   EXPECT_EQ(rig.f1("CommandFreeze").text(), "Un Freeze");
   rig.form2Window.setHeight(4000);
@@ -192,6 +202,7 @@ TEST(RunLoop, SecondRunStartsAfresh) {
   EXPECT_EQ(rig.m.nframes, 0);
   EXPECT_EQ(rig.m.ptime, 0);
   EXPECT_EQ(rig.m.freeze, 0.0);
+  EXPECT_EQ(rig.m.vstopped, 0);
   EXPECT_EQ(rig.m.fract, 1.0);
   EXPECT_EQ(rig.f1("LType").text(), " 2");
   rig.runFor(1.0);
