@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/fakes/Rig.h"
 #include "ui/Link.h"
 
@@ -23,6 +25,8 @@ TEST(Link, TakesSoundValuesAndLeavesOutTheRestSayingWhy) {
       {"?demo=1&v=1e308", 1, {}, {}, {}, 1},
       {"?demo=1&v=31", 1, {}, {}, {}, 1},
       {"?demo=1&v=-0", 1, 0, {}, {}, 0},
+      {"?demo=1&v=%2D5", 1, -5, {}, {}, 0},
+      {"?demo=1&v=%2d5", 1, -5, {}, {}, 0},
       {"?demo=1&height=-5", 1, {}, {}, {}, 1},
       {"?demo=1&height=99999", 1, {}, {}, {}, 1},
       {"?demo=1&height=159", 1, {}, {}, {}, 1},
@@ -45,7 +49,13 @@ TEST(Link, TakesSoundValuesAndLeavesOutTheRestSayingWhy) {
   EXPECT_FALSE(hostile.language);
   EXPECT_EQ(hostile.palette, engine::Palette::Projector);
   EXPECT_EQ(hostile.ignored.size(), 1U);
-  EXPECT_EQ(ui::ParseLink("?lang=pt_BR").language, "pt_BR");
+  // Language codes of two or three letters, then parts of two to eight.
+  for (const char* code : {"pt_BR", "de", "yue-Hant-HK", "zh-Hans-CN-x1"}) {
+    EXPECT_EQ(ui::ParseLink(std::string("?lang=") + code).language, code);
+  }
+  for (const char* code : {"x_en", "d", "deut", "de-x", "de-abcdefghi", "zh-Hans-CN-x1-x2"}) {
+    EXPECT_FALSE(ui::ParseLink(std::string("?lang=") + code).language) << code;
+  }
 }
 
 // A link opens straight into the moving demonstration, and "Copy link" on
