@@ -22,17 +22,25 @@ class Language {
  public:
   virtual ~Language() = default;
 
-  // The text in this language; as written when the catalogue has none.
-  virtual std::string localized(const Text& text) const = 0;
+  // The text in this language; as written when the catalogue has none, and
+  // always as written when it has no context (placeholders, symbols).
+  std::string localized(const Text& text) const {
+    if (text.context == nullptr || *text.source == '\0') return text.source;
+    return translated(text);
+  }
 
   // A readout: plain number text with this language's decimal sign.
   std::string number(double value) const;
+
+ private:
+  // A text with a context, from the catalogue.
+  virtual std::string translated(const Text& text) const = 0;
 };
 
 // English, the language the code is written in.
 class SourceLanguage final : public Language {
- public:
-  std::string localized(const Text& text) const override { return text.source; }
+ private:
+  std::string translated(const Text& text) const override { return text.source; }
 };
 
 }  // namespace platform

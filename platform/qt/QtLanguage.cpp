@@ -5,9 +5,12 @@
 
 namespace platform {
 
-std::string QtLanguage::localized(const Text& text) const {
-  if (text.context == nullptr || *text.source == '\0') return text.source;
-  return QCoreApplication::translate(text.context, text.source).toStdString();
+std::string QtLanguage::translated(const Text& text) const {
+  return Translated(text).toStdString();
+}
+
+QString Translated(const Text& text) {
+  return QCoreApplication::translate(text.context, text.source);
 }
 
 }  // namespace platform

@@ -7,8 +7,7 @@
 
 namespace platform {
 
-std::string WebLanguage::localized(const Text& text) const {
-  if (text.context == nullptr || *text.source == '\0') return text.source;
+std::string WebLanguage::translated(const Text& text) const {
   auto key = std::make_pair(std::string(text.context), std::string(text.source));
   auto known = found_.find(key);
   if (known != found_.end()) return known->second;

@@ -12,10 +12,9 @@ namespace platform {
 // The language of the catalogue the page loaded before the program started
 // (web/glue.js keeps it); each text is looked up once, then kept here.
 class WebLanguage final : public Language {
- public:
-  std::string localized(const Text& text) const override;
-
  private:
+  std::string translated(const Text& text) const override;
+
   mutable std::map<std::pair<std::string, std::string>, std::string> found_;
 };
 

@@ -53,10 +53,8 @@ TEST(ChooseLanguage, ATestCatalogueOfEnglishIsTakenOnlyByItsOwnCode) {
 
 // A language whose catalogue writes numbers with a comma.
 class Comma final : public platform::Language {
- public:
-  std::string localized(const platform::Text& text) const override {
-    return std::string_view(text.context == nullptr ? "" : text.context) == "Numbers" ? ","
-                                                                                      : text.source;
+  std::string translated(const platform::Text& text) const override {
+    return std::string_view(text.context) == "Numbers" ? "," : text.source;
   }
 };
 

@@ -3,13 +3,14 @@
 
 #include <QCoreApplication>
 
+#include "platform/qt/QtLanguage.h"
 #include "ui/Keys.h"
 
 namespace ui {
 namespace {
 
 QString translated(const platform::Text& text) {
-  return QCoreApplication::translate(text.context, text.source).toHtmlEscaped();
+  return platform::Translated(text).toHtmlEscaped();
 }
 
 QString row(const QString& first, const QString& second) {

@@ -16,6 +16,7 @@
 
 #include "engine/scenes/Scene.h"
 #include "platform/NumberText.h"
+#include "platform/qt/QtLanguage.h"
 #include "ui/qt/KeyListText.h"
 
 namespace ui {
@@ -44,7 +45,7 @@ TeachingAids::TeachingAids(engine::Module1& m, Commands& commands, const engine:
 }
 
 void TeachingAids::addAction(const KeyHelp& key) {
-  auto* action = new QAction(QCoreApplication::translate(key.menu.context, key.menu.source), this);
+  auto* action = new QAction(platform::Translated(key.menu), this);
   QList<QKeySequence> shortcuts;
   for (const char* name : key.keys) {
     if (*name != '\0') shortcuts << QKeySequence::fromString(QString::fromLatin1(name));
