@@ -50,6 +50,11 @@ class Window {
   virtual void setHeight(float twips) = 0;
   // The width of the client area, inside the window's frame.
   virtual float clientWidth() const = 0;
+  // Widens the window by as much as its client area falls short of this
+  // width, so the frame is added to what the client area needs.
+  void widenClientTo(float twips) {
+    if (twips > clientWidth()) setWidth(twips + width() - clientWidth());
+  }
 
   virtual bool isVisible() const = 0;
   virtual void setVisible(bool visible) = 0;

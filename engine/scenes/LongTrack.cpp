@@ -151,9 +151,7 @@ void WideWindowLayout(RunContext& c, double widthFactor) {
   window.setWidth(static_cast<float>(window.height() * widthFactor));
   // The row spreads across the client area, inside the window's frame; a
   // low window widens by as much as the row needs.
-  if (static_cast<float>(run.rowwidth) > window.clientWidth()) {
-    window.setWidth(static_cast<float>(run.rowwidth) + window.width() - window.clientWidth());
-  }
+  window.widenClientTo(static_cast<float>(run.rowwidth));
   const float client = window.clientWidth();
   if (static_cast<float>(run.rowwidth) < client) run.rowwidth = client;
   f2.Text5.setLeft((window.width() - f2.Text5.width()) / 2);

@@ -31,10 +31,8 @@ void RoundTrackLayout(RunContext& c) {
   run.rowwidth += kReadoutGaps;
   window.setWidth(window.height());
   // The row must fit the client area, which the frame makes narrower than
-  // the window: the window widens by its frame where the row needs it.
-  if (static_cast<float>(run.rowwidth) > window.clientWidth()) {
-    window.setWidth(static_cast<float>(run.rowwidth) + window.width() - window.clientWidth());
-  }
+  // the window.
+  window.widenClientTo(static_cast<float>(run.rowwidth));
   placeReadoutRow(f2, run.rowwidth);
   f2.Text5.setLeft((window.width() - f2.Text5.width()) / 2);
   f2.Lv_obs.setTop(window.height() - kRowAboveBottom);
