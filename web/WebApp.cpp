@@ -100,10 +100,9 @@ void WebApp::close(int windowId) {
 std::string WebApp::state() const {
   static constexpr const char* kModes[] = {"idle", "choosing", "running"};
   const engine::Module1& m = module_;
-  const bool ran = engine::SceneFor(m.simtype) != nullptr;
   return std::string("{\"mode\":\"") + kModes[static_cast<int>(m.mode)] +
          "\",\"demo\":" + std::to_string(m.chosenType) +
-         ",\"shown\":" + std::to_string(ran ? static_cast<int>(m.simtype) : m.chosenType) +
+         ",\"shown\":" + std::to_string(engine::ShownDemonstration(m)) +
          ",\"v\":" + platform::PlainNumberText(m.v) +
          ",\"contraction\":" + (m.contraction ? "true" : "false") +
          ",\"frozen\":" + (m.freeze == 1.0 ? "true" : "false") +

@@ -32,4 +32,8 @@ std::span<const SceneSteps> Scenes() {
   return kScenes;
 }
 
+int ShownDemonstration(const Module1& m) {
+  return SceneFor(m.simtype) != nullptr ? static_cast<int>(m.simtype) : m.chosenType;
+}
+
 }  // namespace engine

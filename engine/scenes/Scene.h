@@ -23,4 +23,8 @@ const SceneSteps* SceneFor(double simtype);
 // Every demonstration, in the order of its number (1, 2, 3).
 std::span<const SceneSteps> Scenes();
 
+// The demonstration the track picture shows: the last run's, or the one
+// chosen before any run.
+int ShownDemonstration(const Module1& m);
+
 }  // namespace engine

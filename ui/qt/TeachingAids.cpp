@@ -20,14 +20,6 @@
 #include "ui/qt/KeyListText.h"
 
 namespace ui {
-namespace {
-
-// The demonstration the picture shows: the last run's, or the one chosen.
-int shownDemonstration(const engine::Module1& m) {
-  return engine::SceneFor(m.simtype) != nullptr ? static_cast<int>(m.simtype) : m.chosenType;
-}
-
-}  // namespace
 
 TeachingAids::TeachingAids(engine::Module1& m, Commands& commands, const engine::RunLoop& runLoop,
                            FormWindow& controlWindow, FormWindow& trackWindow)
@@ -105,7 +97,7 @@ void TeachingAids::run(KeyAction action) {
 QImage TeachingAids::picture() const {
   QImage image = track_.grab().toImage();
   image.setText(QStringLiteral("Software"), QStringLiteral("Relativity Train"));
-  image.setText(QStringLiteral("Demonstration"), QString::number(shownDemonstration(m_)));
+  image.setText(QStringLiteral("Demonstration"), QString::number(engine::ShownDemonstration(m_)));
   image.setText(QStringLiteral("v"), QString::fromStdString(platform::PlainNumberText(m_.v)));
   image.setText(QStringLiteral("Contraction"),
                 m_.contraction ? QStringLiteral("on") : QStringLiteral("off"));
@@ -115,7 +107,7 @@ QImage TeachingAids::picture() const {
 
 QString TeachingAids::pictureName() const {
   return QStringLiteral("relativity-train-%1-v%2.png")
-      .arg(shownDemonstration(m_))
+      .arg(engine::ShownDemonstration(m_))
       .arg(QString::fromStdString(platform::PlainNumberText(m_.v)));
 }
 
