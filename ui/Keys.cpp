@@ -88,26 +88,37 @@ constexpr KeyHelp kKeys[] = {
      true},
 };
 
+constexpr platform::Text kLegendColours[] = {TR_TEXT("Keys", "Black"), TR_TEXT("Keys", "Light red"),
+                                             TR_TEXT("Keys", "Light yellow"),
+                                             TR_TEXT("Keys", "White")};
+
+// Both tracks draw a train the same way.
+constexpr ColourLegend trainLegend(platform::Text demonstration) {
+  return {demonstration,
+          {TR_TEXT("Keys", "the train where it truly is"),
+           TR_TEXT("Keys", "where the observer sees its front and rear"),
+           TR_TEXT("Keys", "the directions in which the observer sees the train"),
+           TR_TEXT("Keys", "the trail of the seen rear")}};
+}
+
 constexpr ColourLegend kLegends[] = {
-    {TR_TEXT("Demonstrations", "Round Track"), TR_TEXT("Keys", "the train where it truly is"),
-     TR_TEXT("Keys", "where the observer sees its front and rear"),
-     TR_TEXT("Keys", "the directions in which the observer sees the train"),
-     TR_TEXT("Keys", "the trail of the seen rear")},
-    {TR_TEXT("Demonstrations", "Horse Racing Track"),
-     TR_TEXT("Keys", "the train where it truly is"),
-     TR_TEXT("Keys", "where the observer sees its front and rear"),
-     TR_TEXT("Keys", "the directions in which the observer sees the train"),
-     TR_TEXT("Keys", "the trail of the seen rear")},
-    {TR_TEXT("Demonstrations", "Terrell rotation"), TR_TEXT("Keys", "the observer's dot"),
-     TR_TEXT("Keys", "where the observer sees the ends of each edge"),
-     TR_TEXT("Keys", "the directions in which the observer sees each edge"),
-     TR_TEXT("Keys", "the two edges of the body where they truly are")},
+    trainLegend(TR_TEXT("Demonstrations", "Round Track")),
+    trainLegend(TR_TEXT("Demonstrations", "Horse Racing Track")),
+    {TR_TEXT("Demonstrations", "Terrell rotation"),
+     {TR_TEXT("Keys", "the observer's dot"),
+      TR_TEXT("Keys", "where the observer sees the ends of each edge"),
+      TR_TEXT("Keys", "the directions in which the observer sees each edge"),
+      TR_TEXT("Keys", "the two edges of the body where they truly are")}},
 };
 
 }  // namespace
 
 std::span<const KeyHelp> KeyList() {
   return kKeys;
+}
+
+std::span<const platform::Text, 4> LegendColours() {
+  return kLegendColours;
 }
 
 std::span<const ColourLegend> ColourLegends() {

@@ -32,10 +32,14 @@ struct KeyHelp {
 
 std::span<const KeyHelp> KeyList();
 
-// What each colour means in one demonstration.
+// The four colours of the usual palette that the legends explain: black,
+// light red, light yellow and white.
+std::span<const platform::Text, 4> LegendColours();
+
+// What each of those colours means in one demonstration, in their order.
 struct ColourLegend {
   platform::Text demonstration;
-  platform::Text black, lightRed, lightYellow, white;
+  platform::Text meanings[4];
 };
 
 std::span<const ColourLegend> ColourLegends();

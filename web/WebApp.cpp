@@ -126,15 +126,19 @@ std::string WebApp::keyList() const {
             ",\"menu\":" + Quoted(language_.localized(key.menu)) +
             ",\"action\":" + std::to_string(static_cast<int>(key.action)) + '}';
   }
-  json += "],\"legends\":[";
+  json += "],\"colours\":[";
+  for (const platform::Text& colour : ui::LegendColours()) {
+    json += Quoted(language_.localized(colour)) + ',';
+  }
+  json.back() = ']';
+  json += ",\"legends\":[";
   for (const ui::ColourLegend& legend : ui::ColourLegends()) {
     if (json.back() != '[') json += ',';
-    json += '[';
-    for (const platform::Text* text : {&legend.demonstration, &legend.black, &legend.lightRed,
-                                       &legend.lightYellow, &legend.white}) {
-      json += Quoted(language_.localized(*text)) + ',';
+    json += '[' + Quoted(language_.localized(legend.demonstration));
+    for (const platform::Text& meaning : legend.meanings) {
+      json += ',' + Quoted(language_.localized(meaning));
     }
-    json.back() = ']';
+    json += ']';
   }
   return json + "],\"projector\":" + Quoted(language_.localized(ui::ProjectorLegend())) + '}';
 }

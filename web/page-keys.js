@@ -7,7 +7,7 @@ RelativityPage.keys = ((page) => {
   const byId = page.byId;
   // ---- Keys, the menu of aids, the list of keys ------------------------------
 
-  let keyList = { keys: [], legends: [], projector: '' };
+  let keyList = { keys: [], colours: [], legends: [], projector: '' };
   // The numbers of the program's KeyAction.
   const actions = { step: 1, slowMotion: 2, save: 3, copy: 4, palette: 5, keys: 6, fullScreen: 7 };
 
@@ -115,8 +115,7 @@ RelativityPage.keys = ((page) => {
 
   function showKeys() {
     const list = byId('keys-list');
-    const colours = [qsTranslate('Keys', 'Black'), qsTranslate('Keys', 'Light red'),
-                     qsTranslate('Keys', 'Light yellow'), qsTranslate('Keys', 'White')];
+    const colours = keyList.colours;
     list.replaceChildren(table(keyList.keys.map((entry) => [entry.shown, entry.does])));
     for (const [demonstration, ...meanings] of keyList.legends) {
       const heading = document.createElement('h3');

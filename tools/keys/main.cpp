@@ -23,10 +23,10 @@ std::string keysAndColours() {
   for (const ui::ColourLegend& legend : ui::ColourLegends()) {
     text += std::string("\n## ") + legend.demonstration.source +
             "\n\n| colour | what it shows |\n|---|---|\n";
-    text += std::string("| black | ") + legend.black.source + " |\n";
-    text += std::string("| light red | ") + legend.lightRed.source + " |\n";
-    text += std::string("| light yellow | ") + legend.lightYellow.source + " |\n";
-    text += std::string("| white | ") + legend.white.source + " |\n";
+    for (std::size_t i = 0; i < ui::LegendColours().size(); ++i) {
+      text += std::string("| ") + ui::LegendColours()[i].source + " | " +
+              legend.meanings[i].source + " |\n";
+    }
   }
   text += std::string("\n") + ui::ProjectorLegend().source + "\n";
   return text;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/KeyListText.h"
 
-#include <QCoreApplication>
-
 #include "platform/qt/QtLanguage.h"
 #include "ui/Keys.h"
 
@@ -25,16 +23,12 @@ QString KeyListHtml() {
     if (key.onDesktop) html += row(translated(key.shown), translated(key.does));
   }
   html += QStringLiteral("</table>");
-  const QString colours[] = {QCoreApplication::translate("Keys", "Black"),
-                             QCoreApplication::translate("Keys", "Light red"),
-                             QCoreApplication::translate("Keys", "Light yellow"),
-                             QCoreApplication::translate("Keys", "White")};
   for (const ColourLegend& legend : ColourLegends()) {
     html += QStringLiteral("<p><b>%1</b></p><table cellspacing='4'>")
                 .arg(translated(legend.demonstration));
-    const platform::Text* meanings[] = {&legend.black, &legend.lightRed, &legend.lightYellow,
-                                        &legend.white};
-    for (int i = 0; i < 4; ++i) html += row(colours[i], translated(*meanings[i]));
+    for (std::size_t i = 0; i < LegendColours().size(); ++i) {
+      html += row(translated(LegendColours()[i]), translated(legend.meanings[i]));
+    }
     html += QStringLiteral("</table>");
   }
   html += QStringLiteral("<p>%1</p>").arg(translated(ProjectorLegend()));
