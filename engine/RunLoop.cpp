@@ -62,7 +62,7 @@ bool RunLoop::setUp() {
   form2_.window.surface().ClearSurface();
   m_.stopflag = 0;
   computeLayoutValues();
-  scene->layout(context_);
+  scene->layout(context_, scene->widthFactor);
   return true;
 }
 

@@ -100,9 +100,12 @@ void WebApp::close(int windowId) {
 std::string WebApp::state() const {
   static constexpr const char* kModes[] = {"idle", "choosing", "running"};
   const engine::Module1& m = module_;
+  // The panel is fitted to the demonstration that runs, or is about to.
+  const double demonstration = m.mode == engine::RunMode::Running ? m.simtype : m.chosenType;
   return std::string("{\"mode\":\"") + kModes[static_cast<int>(m.mode)] +
          "\",\"demo\":" + std::to_string(m.chosenType) +
-         ",\"shown\":" + std::to_string(engine::ShownDemonstration(m)) +
+         ",\"shown\":" + std::to_string(engine::ShownDemonstration(m)) + ",\"widthFactor\":" +
+         platform::PlainNumberText(engine::SceneFor(demonstration)->widthFactor) +
          ",\"v\":" + platform::PlainNumberText(m.v) +
          ",\"contraction\":" + (m.contraction ? "true" : "false") +
          ",\"frozen\":" + (m.freeze == 1.0 ? "true" : "false") +

@@ -182,8 +182,8 @@ void FitTrackToWindowWidth(RunContext& c) {
   SetScreenRadii(c.run, m.rtrack, m.fract);
 }
 
-void LongTrackLayout(RunContext& c) {
-  WideWindowLayout(c, 1.4);
+void LongTrackLayout(RunContext& c, double widthFactor) {
+  WideWindowLayout(c, widthFactor);
   FitTrackToWindowWidth(c);
   c.run.x0dis = c.form2.window.width() / 2.0 - c.m.rtrack * c.m.fract;
   c.run.x1dis = c.run.x0dis + 2 * c.run.rscreen;

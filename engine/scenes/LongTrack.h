@@ -10,7 +10,7 @@ namespace engine {
 // share it.
 void WideWindowLayout(RunContext& c, double widthFactor);
 
-void LongTrackLayout(RunContext& c);
+void LongTrackLayout(RunContext& c, double widthFactor);
 void LongTrackFrame(RunContext& c);
 
 // The pieces of the true train on the straights and half circles.

@@ -24,12 +24,12 @@ void placeReadoutRow(TrackDisplayView& f2, double rowwidth) {
 
 }  // namespace
 
-void RoundTrackLayout(RunContext& c) {
+void RoundTrackLayout(RunContext& c, double widthFactor) {
   RunState& run = c.run;
   TrackDisplayView& f2 = c.form2;
   platform::Window& window = f2.window;
   run.rowwidth += kReadoutGaps;
-  window.setWidth(window.height());
+  window.setWidth(static_cast<float>(window.height() * widthFactor));
   // The row must fit the client area, which the frame makes narrower than
   // the window.
   window.widenClientTo(static_cast<float>(run.rowwidth));

@@ -5,7 +5,7 @@
 
 namespace engine {
 
-void RoundTrackLayout(RunContext& c);
+void RoundTrackLayout(RunContext& c, double widthFactor);
 void RoundTrackFrame(RunContext& c);
 
 // The arc pieces of the true train on the circle (part of every frame).

@@ -10,13 +10,13 @@ namespace {
 
 const SceneSteps kScenes[] = {
     {TR_TEXT("Demonstrations", "Round Track"),
-     TR_TEXT("Demonstrations", "Train on round track Demonstration"), RoundTrackLayout,
+     TR_TEXT("Demonstrations", "Train on round track Demonstration"), 1.0, RoundTrackLayout,
      RoundTrackFrame},
     {TR_TEXT("Demonstrations", "Horse Racing Track"),
-     TR_TEXT("Demonstrations", "Train on long track Demonstration"), LongTrackLayout,
+     TR_TEXT("Demonstrations", "Train on long track Demonstration"), 1.4, LongTrackLayout,
      LongTrackFrame},
     {TR_TEXT("Demonstrations", "Terrell rotation"), TR_TEXT("Demonstrations", "Terrell rotation ?"),
-     TerrellLayout, TerrellFrame, true},
+     1.6, TerrellLayout, TerrellFrame, true},
 };
 
 }  // namespace

@@ -10,11 +10,14 @@ namespace engine {
 
 // The two steps each demonstration gives the run loop.
 struct SceneSteps {
-  platform::Text listName;      // its line in the list of demonstrations
-  platform::Text title;         // the track window's title while it runs
-  void (*layout)(RunContext&);  // once per run: sizes the track window, places readouts
-  void (*frame)(RunContext&);   // every frame: erases the last picture, draws the new one
-  bool drawsBody = false;       // the true train drawn as the passing body's edges
+  platform::Text listName;  // its line in the list of demonstrations
+  platform::Text title;     // the track window's title while it runs
+  // The track window's width to its height while this demonstration runs.
+  double widthFactor;
+  // Once per run: sizes the track window by the width factor, places readouts.
+  void (*layout)(RunContext&, double widthFactor);
+  void (*frame)(RunContext&);  // every frame: erases the last picture, draws the new one
+  bool drawsBody = false;      // the true train drawn as the passing body's edges
 };
 
 // The scene of a demonstration type, or nullptr for a type there is none of.

@@ -52,8 +52,8 @@ void drawEdge(const RunContext& c, const Edge& e) {
 
 }  // namespace
 
-void TerrellLayout(RunContext& c) {
-  WideWindowLayout(c, 1.6);
+void TerrellLayout(RunContext& c, double widthFactor) {
+  WideWindowLayout(c, widthFactor);
   c.run.x0dis = c.form2.window.width() / 2.0;
   c.run.y0 = c.form2.window.height() / 2.0 + 500;
 }

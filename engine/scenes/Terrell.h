@@ -5,7 +5,7 @@
 
 namespace engine {
 
-void TerrellLayout(RunContext& c);
+void TerrellLayout(RunContext& c, double widthFactor);
 void TerrellFrame(RunContext& c);
 
 }  // namespace engine
