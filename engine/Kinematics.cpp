@@ -83,10 +83,24 @@ void advance(const Module1& m, RunState& run) {
   run.pos2 += m.v * m.rtrack * run.kstep;
 }
 
+// The wrap and restart bounds, in track units. They are measured on the
+// screen: above a scale of 1 the body is drawn wider than its track units,
+// and bounds taken as track units would let it run far out of the window
+// before it wraps, and restart it far out on the left.
+struct TerrellBounds {
+  double halfw, margin;
+};
+
+TerrellBounds terrellBounds(const RunContext& c) {
+  const double halfw = c.form2.window.width() / 2;
+  if (c.m.fract <= 1) return {halfw, kTerrellWrapMargin};
+  return {halfw / c.m.fract, kTerrellWrapMargin / c.m.fract};
+}
+
 void wrapTerrell(RunContext& c) {
   RunState& run = c.run;
-  double halfw = c.form2.window.width() / 2;
-  if (c.m.v > 0 && run.pos1 > halfw + kTerrellWrapMargin) {
+  const auto [halfw, margin] = terrellBounds(c);
+  if (c.m.v > 0 && run.pos1 > halfw + margin) {
     run.pos1 = run.pos2 = -halfw;
     run.ts = run.tsfirst;
     run.te = run.tefirst;
@@ -95,7 +109,7 @@ void wrapTerrell(RunContext& c) {
     run.fresh = 1.0;
   }
   if (c.m.v < 0 && run.pos1 < -halfw) {
-    run.pos1 = run.pos2 = halfw + kTerrellWrapMargin;
+    run.pos1 = run.pos2 = halfw + margin;
   }
 }
 

@@ -91,7 +91,55 @@ TEST(Terrell, WidthIsComputedInDoubleAndItsRestartsCarryIt) {
   EXPECT_EQ(rig.form2Window.width(), static_cast<float>(7731 * 1.6));
   rig.commands.TControl_Click();
   rig.clickVinc(35);
-  rig.runFrames(49);
-  EXPECT_EQ(rig.f2("Tv_obs").text(), "7950.25");
-  EXPECT_EQ(rig.f2("Tlength_obs").text(), "49049");
+  rig.runFrames(34);
+  EXPECT_EQ(rig.f2("Tv_obs").text(), "35941.99");
+  EXPECT_EQ(rig.f2("Tlength_obs").text(), "52458");
+}
+
+// The shares of a cycle's frames, from one restart on the left to the next,
+// in which the true body lies wholly inside the picture and in which some
+// seen end of it does.
+struct InView {
+  double trueBody, seenBody;
+};
+
+InView shareOfCycleInView(int height, int speed) {
+  fakes::Rig rig;
+  rig.form2Window.setHeight(static_cast<float>(height));
+  rig.startRun(3);
+  rig.clickVinc(speed);
+  const auto onScreen = [&rig](double x) {
+    const double screen = rig.state().x0dis + rig.m.fract * x;
+    return screen >= 0 && screen <= rig.form2Window.clientWidth();
+  };
+  int restarts = 0, frames = 0, trueBody = 0, seenBody = 0;
+  double lastFront = rig.state().pos1;
+  for (std::int64_t frame = rig.runLoop.framesDrawn() + 1; restarts < 3 && frame < 5000; ++frame) {
+    rig.runFrames(frame);
+    const auto& s = rig.state();
+    if (s.pos1 < lastFront) ++restarts;
+    lastFront = s.pos1;
+    if (restarts == 0 || restarts == 3) continue;
+    ++frames;
+    trueBody += onScreen(s.pos1) && onScreen(s.pos1 - s.ltrainc) ? 1 : 0;
+    seenBody += onScreen(s.xs) || onScreen(s.xe) || onScreen(s.xs2) || onScreen(s.xe2) ? 1 : 0;
+  }
+  EXPECT_EQ(restarts, 3) << "height " << height;
+  if (frames == 0) return {};
+  return {static_cast<double>(trueBody) / frames, static_cast<double>(seenBody) / frames};
+}
+
+// Above a scale of 1 (a window taller than 4000 twips) the picture is
+// stretched across; the body still crosses the visible window as it does at
+// a scale of 1, and its seen ends are in view for at least half of a cycle.
+TEST(Terrell, TallerWindowsKeepTheBodyCrossingTheWindow) {
+  for (int speed : {10, 20, 29}) {
+    const InView atScaleOne = shareOfCycleInView(4000, speed);
+    for (int height : {4748, 6330, 7913, 9495}) {
+      const InView taller = shareOfCycleInView(height, speed);
+      EXPECT_GE(taller.trueBody, atScaleOne.trueBody - 0.01)
+          << "height " << height << ", v = " << speed;
+      EXPECT_GE(taller.seenBody, 0.5) << "height " << height << ", v = " << speed;
+    }
+  }
 }
