@@ -102,9 +102,13 @@ void RunLoop::computeLayoutValues() {
                   form2_.TLocalTime.width();
 }
 
+// Whole numbers, but two decimals within one of c either way, where "v >"
+// and "v <" halve what is left to c and the whole number would read as c.
 void RunLoop::writeSpeedReadout() {
   form1_.Tv.setText(language_.number(std::floor(m_.v)));
-  if (m_.cc - 1 < m_.v) form1_.Tv.setText(language_.number(std::floor(m_.v * 100) / 100));
+  if (m_.cc - 1 < std::fabs(m_.v)) {
+    form1_.Tv.setText(language_.number(std::floor(m_.v * 100) / 100));
+  }
 }
 
 void RunLoop::runFrame() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Colours.h"
+#include "engine/scenes/Scene.h"
 #include "tests/fakes/GoldenRun.h"
 #include "tests/fakes/Rig.h"
 
@@ -151,6 +152,35 @@ TEST(ProjectorPalette, EveryColourStandsOutFromTheBackground) {
   // The readouts' boxes are white whatever the palette; their labels stand on the background.
   EXPECT_GE(contrast(c.seenSpeed, platform::RGB(255, 255, 255)), 4.5);
   EXPECT_GE(contrast(platform::RGB(0, 0, 0), c.background), 4.5);
+}
+
+// The legend names one colour for each meaning: in every palette and every
+// demonstration, the colours it draws with differ from each other and from
+// the ground. The train and the passing body never share a picture.
+TEST(Palettes, ColoursOfDifferentMeaningsDiffer) {
+  for (engine::Palette palette : {engine::Palette::Usual, engine::Palette::Projector}) {
+    const engine::Colours c = engine::ColoursOf(palette);
+    for (const engine::SceneSteps& scene : engine::Scenes()) {
+      std::vector<std::pair<const char*, platform::Rgb>> shown = {
+          {"background", c.background},
+          {"seen ends", c.seenEnd},
+          {"directions", c.direction},
+          {"observer", c.observer}};
+      if (scene.drawsBody) {
+        shown.emplace_back("passing body", c.body);
+      } else {
+        shown.emplace_back("train", c.train);
+        shown.emplace_back("trail", c.trail);
+      }
+      for (std::size_t i = 0; i < shown.size(); ++i) {
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+          EXPECT_NE(shown[i].second, shown[j].second)
+              << shown[i].first << " and " << shown[j].first << " in " << scene.title.source
+              << (palette == engine::Palette::Projector ? ", projector palette" : "");
+        }
+      }
+    }
+  }
 }
 
 TEST(ProjectorPalette, ARunTakesItAtItsSetUpAndAnIdleWindowAtOnce) {

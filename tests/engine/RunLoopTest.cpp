@@ -86,13 +86,14 @@ TEST(RunLoop, ObserverDotIsDrawnEveryFrameInColourValue15) {
   EXPECT_EQ(dots, 3);
 }
 
-TEST(RunLoop, SpeedReadoutShowsTwoDecimalsOnlyNearC) {
+TEST(RunLoop, SpeedReadoutShowsTwoDecimalsOnlyNearPlusOrMinusC) {
   struct Case {
     double v;
     const char* shown;
   };
   for (const Case& c : {Case{29.5, "29.5"}, Case{29, "29"}, Case{28.75, "28"}, Case{-3.5, "-4"},
-                        Case{29.875, "29.87"}}) {
+                        Case{29.875, "29.87"}, Case{-29.5, "-29.5"}, Case{-29, "-29"},
+                        Case{-29.875, "-29.88"}, Case{-28.75, "-29"}}) {
     Rig rig;
     rig.startRun(1);
     rig.m.v = c.v;
