@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/RunLoop.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Constants.h"
@@ -14,6 +15,14 @@ constexpr double kFramePeriod = 0.1;      // seconds
 constexpr double kSlowFramePeriod = 0.4;  // slow motion: a quarter of the pace
 constexpr float kFontSize = 15;
 constexpr int kPenWidth = 2;
+constexpr double kLargestMarkScale = 4;
+
+// In half steps, so that every pen stays a whole number of pixels.
+double markScaleFor(Palette palette, float height) {
+  if (palette != Palette::Projector) return 1;
+  const double steps = std::floor(2.0 * height / kStoredTrackHeight) / 2;
+  return std::clamp(steps, 1.0, kLargestMarkScale);
+}
 
 void styleSurface(platform::Surface& s, platform::Rgb bgcolor) {
   s.ClearSurface();
@@ -62,6 +71,8 @@ bool RunLoop::setUp() {
   form2_.window.surface().ClearSurface();
   m_.stopflag = 0;
   computeLayoutValues();
+  run_.markScale = markScaleFor(m_.palette, form2_.window.height());
+  form2_.window.surface().setPenWidth(static_cast<int>(kPenWidth * run_.markScale));
   scene->layout(context_, scene->widthFactor);
   return true;
 }

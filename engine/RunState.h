@@ -13,6 +13,10 @@ struct RunState {
   double rowwidth = 0;
   double ltrain1 = 0, rtrack2 = 0, cc2 = 0;
   double kstep = 0, dtstop = 0, maxiter = 0;
+  // Pens and marks drawn this many times their usual size: 1, or in the
+  // projector palette up to 4 as the window grows, so the train and its seen
+  // ends stay visible from the back of a room.
+  double markScale = 1;
 
   // Motion of the train (near edge) and the second train (far edge).
   double pos1 = 0, pos1old = 0, pos2 = 0;

@@ -21,6 +21,10 @@ struct ControlPanelView {
 // readout row, in twips.
 inline constexpr float kRowAboveBottom = 820;
 
+// The track window's height as stored, in twips: the size the usual pens
+// and marks are made for.
+inline constexpr float kStoredTrackHeight = 3165;
+
 // What the simulation reads and writes on the track window.
 struct TrackDisplayView {
   platform::Window& window;

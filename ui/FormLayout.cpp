@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "engine/Views.h"
 #include "ui/Captions.h"
 
 namespace ui {
@@ -57,8 +58,8 @@ const WindowLayout& ControlWindowLayout() {
 }
 
 const WindowLayout& TrackWindowLayout() {
-  static const WindowLayout stored{TR_TEXT("Track window", "Track Display"), 5340, 3165,
-                                   kTrackWindow};
+  static const WindowLayout stored{TR_TEXT("Track window", "Track Display"), 5340,
+                                   engine::kStoredTrackHeight, kTrackWindow};
   return stored;
 }
 

@@ -176,7 +176,8 @@ void WideWindowLayout(RunContext& c, double widthFactor) {
 // markers fit. At ordinary heights the window is wide enough already.
 void FitTrackToWindowWidth(RunContext& c) {
   Module1& m = c.m;
-  const double widest = (c.form2.window.width() / 2.0 - kTrackMargin) / (2 * m.rtrack);
+  const double margin = kTrackMargin * c.run.markScale;
+  const double widest = (c.form2.window.width() / 2.0 - margin) / (2 * m.rtrack);
   if (m.fract <= widest) return;
   m.fract = widest;
   SetScreenRadii(c.run, m.rtrack, m.fract);

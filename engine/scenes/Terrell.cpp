@@ -40,12 +40,13 @@ void drawEdge(const RunContext& c, const Edge& e) {
   drawEdgeLine(c, e.distance, e.rear, e.front, m.colours.body);
   ScreenPoint oldFront = onLine(m, run, e.xsOld, e.ysOld);
   ScreenPoint oldRear = onLine(m, run, e.xeOld, e.yeOld);
-  DrawDot(s, oldFront, 40, bg);
-  DrawDot(s, oldRear, 40, bg);
-  DrawDot(s, oldFront, 20, bg);
-  DrawDot(s, oldRear, 20, bg);
-  DrawDot(s, onLine(m, run, e.xs, e.ys), 15, m.colours.seenEnd);
-  DrawDot(s, onLine(m, run, e.xe, e.ye), 15, m.colours.seenEnd);
+  const double k = run.markScale;
+  DrawDot(s, oldFront, 40 * k, bg);
+  DrawDot(s, oldRear, 40 * k, bg);
+  DrawDot(s, oldFront, 20 * k, bg);
+  DrawDot(s, oldRear, 20 * k, bg);
+  DrawDot(s, onLine(m, run, e.xs, e.ys), 15 * k, m.colours.seenEnd);
+  DrawDot(s, onLine(m, run, e.xe, e.ye), 15 * k, m.colours.seenEnd);
   DrawObserverArc(s, run, e.arcRadius, bg, e.angsOld, e.angeOld);
   DrawObserverArc(s, run, e.arcRadius, m.colours.direction, e.angs, e.ange);
 }

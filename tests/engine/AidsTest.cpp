@@ -161,11 +161,10 @@ TEST(Palettes, ColoursOfDifferentMeaningsDiffer) {
   for (engine::Palette palette : {engine::Palette::Usual, engine::Palette::Projector}) {
     const engine::Colours c = engine::ColoursOf(palette);
     for (const engine::SceneSteps& scene : engine::Scenes()) {
-      std::vector<std::pair<const char*, platform::Rgb>> shown = {
-          {"background", c.background},
-          {"seen ends", c.seenEnd},
-          {"directions", c.direction},
-          {"observer", c.observer}};
+      std::vector<std::pair<const char*, platform::Rgb>> shown = {{"background", c.background},
+                                                                  {"seen ends", c.seenEnd},
+                                                                  {"directions", c.direction},
+                                                                  {"observer", c.observer}};
       if (scene.drawsBody) {
         shown.emplace_back("passing body", c.body);
       } else {
@@ -180,6 +179,35 @@ TEST(Palettes, ColoursOfDifferentMeaningsDiffer) {
         }
       }
     }
+  }
+}
+
+// Pens and marks grow with the window in half steps up to four times, in
+// the projector palette only; the usual palette keeps its pens at any size.
+TEST(ProjectorPalette, PensAndMarksGrowWithTheWindow) {
+  struct Case {
+    engine::Palette palette;
+    float height;
+    int pen;
+    float seenEndRadius;
+  };
+  const engine::Palette usual = engine::Palette::Usual, projector = engine::Palette::Projector;
+  for (const Case& c :
+       {Case{projector, 2400, 2, 15}, Case{projector, 3165, 2, 15}, Case{projector, 4748, 3, 22.5},
+        Case{projector, 6330, 4, 30}, Case{projector, 9495, 6, 45}, Case{projector, 12660, 8, 60},
+        Case{projector, 20000, 8, 60}, Case{usual, 12660, 2, 15}}) {
+    Rig rig;
+    rig.form2Window.setHeight(c.height);
+    if (rig.m.palette != c.palette) rig.commands.SwitchPalette();
+    rig.startRun(1);
+    EXPECT_EQ(rig.picture().penWidth, c.pen) << c.height;
+    // The round track's last two dots of a frame before its arcs: the seen ends.
+    const auto& calls = rig.picture().calls;
+    const auto seenEnd = std::find_if(calls.rbegin(), calls.rend(), [&](const fakes::DrawCall& d) {
+      return d.op == fakes::DrawCall::Op::Circle && d.colour == rig.m.colours.seenEnd;
+    });
+    ASSERT_NE(seenEnd, calls.rend());
+    EXPECT_EQ(seenEnd->c, c.seenEndRadius) << c.height;
   }
 }
 

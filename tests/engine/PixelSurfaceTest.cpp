@@ -170,36 +170,44 @@ TEST(PixelSurface, ReportsTheAreaEachShapeChanged) {
 
 // Whole runs in the browser's surface: after laps and restarts at changing
 // speeds and contraction, every pixel that is not background belongs to the
-// last frame's shapes, or is white from the trail of the seen rear.
+// last frame's shapes, or is the trail of the seen rear; with the usual pens
+// and with the projector palette's thick ones in a tall window.
 TEST(PixelSurface, RunsLeaveOnlyTheirLastFrame) {
-  for (int simtype : {1, 2, 3}) {
-    fakes::Rig rig;
-    PixelSurface pixels;
-    web::FrameRecorder recorder(pixels);
-    rig.form2Window.drawOn(recorder);
-    rig.runLoop.setFrameObserver([&] { recorder.frameEnded(); });
-    rig.startRun(simtype);
-    pixels.resize(static_cast<int>(rig.form2Window.width() / 15),
-                  static_cast<int>(rig.form2Window.height() / 15));
-    pixels.ClearSurface();
-    // Speed clicks, then frames; contraction switched before each but the third.
-    const int steps[][2] = {{12, 40}, {29, 60}, {-5, 40}, {-40, 30}, {20, 50}};
-    for (const auto& [clicks, frames] : steps) {
-      if (clicks > 0) rig.clickVinc(clicks);
-      for (int i = 0; i < -clicks; ++i) rig.commands.CommandVdec_Click();
-      if (clicks != -5) rig.commands.TControl_Click();
-      rig.runFrames(rig.runLoop.framesDrawn() + frames);
-    }
-    const PixelSurface& alone = recorder.lastFrameAlone();
-    int remnants = 0;
-    for (int y = 0; y < pixels.height(); ++y) {
-      for (int x = 0; x < pixels.width(); ++x) {
-        const Rgb shown = pixels.pixel(x, y);
-        remnants += shown != kBg && shown != alone.pixel(x, y) && shown != PaletteColor(15);
+  for (const auto& [palette, height] : {std::pair{engine::Palette::Usual, 3165.0F},
+                                        std::pair{engine::Palette::Projector, 9495.0F}}) {
+    for (int simtype : {1, 2, 3}) {
+      fakes::Rig rig;
+      PixelSurface pixels;
+      web::FrameRecorder recorder(pixels);
+      rig.form2Window.drawOn(recorder);
+      rig.form2Window.setHeight(height);
+      if (rig.m.palette != palette) rig.commands.SwitchPalette();
+      rig.runLoop.setFrameObserver([&] { recorder.frameEnded(); });
+      rig.startRun(simtype);
+      pixels.resize(static_cast<int>(rig.form2Window.width() / 15),
+                    static_cast<int>(rig.form2Window.height() / 15));
+      pixels.ClearSurface();
+      // Speed clicks, then frames; contraction switched before each but the third.
+      const int steps[][2] = {{12, 40}, {29, 60}, {-5, 40}, {-40, 30}, {20, 50}};
+      for (const auto& [clicks, frames] : steps) {
+        if (clicks > 0) rig.clickVinc(clicks);
+        for (int i = 0; i < -clicks; ++i) rig.commands.CommandVdec_Click();
+        if (clicks != -5) rig.commands.TControl_Click();
+        rig.runFrames(rig.runLoop.framesDrawn() + frames);
       }
+      const PixelSurface& alone = recorder.lastFrameAlone();
+      const engine::Colours& colours = rig.m.colours;
+      int remnants = 0;
+      for (int y = 0; y < pixels.height(); ++y) {
+        for (int x = 0; x < pixels.width(); ++x) {
+          const Rgb shown = pixels.pixel(x, y);
+          remnants +=
+              shown != colours.background && shown != alone.pixel(x, y) && shown != colours.trail;
+        }
+      }
+      EXPECT_EQ(remnants, 0) << "demonstration " << simtype << ", pen " << pixels.penWidth();
+      EXPECT_GT(pixelsOtherThan(alone, colours.background), 100) << "demonstration " << simtype;
     }
-    EXPECT_EQ(remnants, 0) << "demonstration " << simtype;
-    EXPECT_GT(pixelsOtherThan(alone, kBg), 100) << "demonstration " << simtype;
   }
 }
 

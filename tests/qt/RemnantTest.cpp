@@ -64,7 +64,7 @@ void replay(const DrawCall& call, platform::Surface& s) {
 }
 
 // The last frame alone, drawn on an empty image of the same size.
-QImage lastFrameAlone(const std::vector<DrawCall>& calls, QSize size, Rgb background) {
+QImage lastFrameAlone(const std::vector<DrawCall>& calls, QSize size, Rgb background, int pen) {
   auto frameStart = calls.end();
   while (frameStart != calls.begin() && (frameStart - 1)->op != DrawCall::Op::Point) --frameStart;
   --frameStart;
@@ -72,7 +72,7 @@ QImage lastFrameAlone(const std::vector<DrawCall>& calls, QSize size, Rgb backgr
   fresh.resize(size, 1.0);
   fresh.setBackColor(background);
   fresh.ClearSurface();
-  fresh.setPenWidth(2);
+  fresh.setPenWidth(pen);
   for (auto call = frameStart; call != calls.end(); ++call) {
     if (call->colour != background) replay(*call, fresh);
   }
@@ -112,7 +112,8 @@ struct ImageRun {
   }
   void nextFrame() { rig.runFrames(rig.runLoop.framesDrawn() + 1); }
   int remnantCount(bool trailAllowed) {
-    return remnants(tee.image.image(), lastFrameAlone(tee.record.calls, size, rig.m.bgcolor),
+    return remnants(tee.image.image(),
+                    lastFrameAlone(tee.record.calls, size, rig.m.bgcolor, tee.record.penWidth),
                     rig.m.colours, trailAllowed);
   }
 
@@ -145,6 +146,15 @@ class RemnantTest : public QObject {
             QByteArray(row.name) + (palette == engine::Palette::Usual ? "" : ", projector");
         QTest::newRow(name.constData()) << row.simtype << row.speed << row.height << palette;
       }
+    }
+    // The projector palette's thick pens, in half steps up to four times.
+    const Row tall[] = {{"round, 2.5x pens", 1, 27, 8000},
+                        {"long, 3x pens", 2, 29, 9500},
+                        {"terrell, 4x pens", 3, 28, 12700},
+                        {"round, 4x pens, backwards", 1, -20, 12700}};
+    for (const Row& row : tall) {
+      QTest::newRow(row.name) << row.simtype << row.speed << row.height
+                              << engine::Palette::Projector;
     }
   }
 
