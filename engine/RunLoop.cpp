@@ -6,6 +6,7 @@
 
 #include "engine/Constants.h"
 #include "engine/Kinematics.h"
+#include "engine/scenes/ReadoutRow.h"
 #include "engine/scenes/Scene.h"
 
 namespace engine {
@@ -108,9 +109,7 @@ void RunLoop::computeLayoutValues() {
   run_.pos1 = 0;
   run_.pos2 = 0;
   m_.tracklen = kPi * m_.rtrack + 2 * m_.rtrack + 2 * m_.rtrack + kPi * m_.rtrack;
-  run_.rowwidth = static_cast<double>(form2_.Lv_obs.width()) + form2_.LLocalTime.width() +
-                  form2_.Llength_obs.width() + form2_.Tlength_obs.width() + form2_.Tv_obs.width() +
-                  form2_.TLocalTime.width();
+  run_.rowwidth = ReadoutWidths(form2_);
 }
 
 // Whole numbers, but two decimals within one of c either way, where "v >"
@@ -180,6 +179,11 @@ void RunLoop::onControlsChanged() {
 // One ordinary frame of the run, after which it is frozen again.
 void RunLoop::StepFrame() {
   if (phase_ == Phase::Frozen) runFrame();
+}
+
+void RunLoop::PlaceReadouts() {
+  const SceneSteps* scene = SceneFor(m_.simtype);
+  if (scene != nullptr) scene->placeReadouts(context_);
 }
 
 // A callback of a replaced run, or one that outlived the program's end, does nothing.

@@ -31,6 +31,9 @@ class RunLoop {
   void onControlsChanged();
   // While frozen: draws exactly the next frame, and stays frozen.
   void StepFrame();
+  // The track window was resized: its title and readout row are placed in it
+  // as it now is. The picture keeps its scale until the next run.
+  void PlaceReadouts();
 
   Phase phase() const { return phase_; }
   const RunState& state() const { return run_; }

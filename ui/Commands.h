@@ -33,6 +33,7 @@ class Commands {
   void Form1_Load();
   void Form2_Load();
   void Form_Resize();
+  void Form2_Resize();
 
   // Choosing, starting and stopping a run; leaving the program.
   void CommandStart_Click();

@@ -63,6 +63,11 @@ void Commands::paintTrackWindowControls() {
   g.Lv_obs.setForeColor(m_.colours.seenSpeed);
 }
 
+// The title and the readouts stay inside the track window at every size.
+void Commands::Form2_Resize() {
+  runLoop_.PlaceReadouts();
+}
+
 // Brings the choice controls into the window; the window's size is ignored.
 void Commands::Form_Resize() {
   form1_.Text7.setLeft(form1_.Text5.left() + 400);

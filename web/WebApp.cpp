@@ -152,6 +152,7 @@ void WebApp::paint(int windowId) {
 
 void WebApp::clientResized(int windowId, double width, double height, double ratio) {
   formById(windowId).window().clientResized(width, height, ratio);
+  if (windowId == 2) commands_.Form2_Resize();
 }
 
 }  // namespace web

@@ -5,6 +5,7 @@
 
 #include "engine/Constants.h"
 #include "engine/scenes/Drawing.h"
+#include "engine/scenes/ReadoutRow.h"
 #include "engine/scenes/TrackMarkers.h"
 
 namespace engine {
@@ -144,31 +145,13 @@ TrainPieces piecesAt(const Sections& sections, double p, double sfront, double s
 }  // namespace
 
 void WideWindowLayout(RunContext& c, double widthFactor) {
-  RunState& run = c.run;
-  TrackDisplayView& f2 = c.form2;
-  platform::Window& window = f2.window;
+  platform::Window& window = c.form2.window;
   // Computed in double, stored in single, like every window geometry.
   window.setWidth(static_cast<float>(window.height() * widthFactor));
   // The row spreads across the client area, inside the window's frame; a
-  // low window widens by as much as the row needs.
-  window.widenClientTo(static_cast<float>(run.rowwidth));
-  const float client = window.clientWidth();
-  if (static_cast<float>(run.rowwidth) < client) run.rowwidth = client;
-  f2.Text5.setLeft((window.width() - f2.Text5.width()) / 2);
-  f2.Llength_obs.setLeft(static_cast<float>((client - run.rowwidth) / 2));
-  f2.Tlength_obs.setLeft(f2.Llength_obs.left() + f2.Llength_obs.width());
-  f2.TLocalTime.setLeft(static_cast<float>(run.rowwidth - f2.TLocalTime.width() - 50));
-  f2.LLocalTime.setLeft(f2.TLocalTime.left() - f2.LLocalTime.width() - 50);
-  run.midwidth = f2.Lv_obs.width() + f2.Tv_obs.width() + 50;
-  run.midgap = f2.LLocalTime.left() - (f2.Tlength_obs.left() + f2.Tlength_obs.width());
-  f2.Lv_obs.setLeft(static_cast<float>(f2.Tlength_obs.left() + f2.Tlength_obs.width() +
-                                       (run.midgap - run.midwidth) / 2));
-  f2.Tv_obs.setLeft(f2.Lv_obs.left() + f2.Lv_obs.width());
-  f2.Lv_obs.setTop(window.height() - kRowAboveBottom);
-  for (platform::Control* readout :
-       {&f2.Llength_obs, &f2.Tlength_obs, &f2.Tv_obs, &f2.LLocalTime, &f2.TLocalTime}) {
-    readout->setTop(f2.Lv_obs.top());
-  }
+  // low window widens by as much as the row and its gaps need.
+  window.widenClientTo(ReadoutRowLeastWidth(c.form2));
+  PlaceSpreadRow(c);
 }
 
 // A tall window would make the track (four radii wide) wider than the

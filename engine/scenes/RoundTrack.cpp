@@ -3,6 +3,7 @@
 
 #include "engine/Constants.h"
 #include "engine/scenes/Drawing.h"
+#include "engine/scenes/ReadoutRow.h"
 #include "engine/scenes/TrackMarkers.h"
 
 namespace engine {
@@ -12,34 +13,17 @@ constexpr double kReadoutGaps = 100;  // two gaps of 50 twips in the readout row
 // A front this close to a full turn leaves no second piece worth drawing.
 constexpr double kFullTurnCut = 6.273185307178;
 
-void placeReadoutRow(TrackDisplayView& f2, double rowwidth) {
-  const float width = f2.window.clientWidth();
-  f2.Llength_obs.setLeft(static_cast<float>((width - rowwidth) / 2));
-  f2.Tlength_obs.setLeft(f2.Llength_obs.left() + f2.Llength_obs.width());
-  f2.Lv_obs.setLeft(f2.Tlength_obs.left() + f2.Tlength_obs.width() + 50);
-  f2.Tv_obs.setLeft(f2.Lv_obs.left() + f2.Lv_obs.width());
-  f2.LLocalTime.setLeft(f2.Tv_obs.left() + f2.Tv_obs.width() + 50);
-  f2.TLocalTime.setLeft(f2.LLocalTime.left() + f2.LLocalTime.width());
-}
-
 }  // namespace
 
 void RoundTrackLayout(RunContext& c, double widthFactor) {
   RunState& run = c.run;
-  TrackDisplayView& f2 = c.form2;
-  platform::Window& window = f2.window;
+  platform::Window& window = c.form2.window;
   run.rowwidth += kReadoutGaps;
   window.setWidth(static_cast<float>(window.height() * widthFactor));
   // The row must fit the client area, which the frame makes narrower than
   // the window.
   window.widenClientTo(static_cast<float>(run.rowwidth));
-  placeReadoutRow(f2, run.rowwidth);
-  f2.Text5.setLeft((window.width() - f2.Text5.width()) / 2);
-  f2.Lv_obs.setTop(window.height() - kRowAboveBottom);
-  for (platform::Control* readout :
-       {&f2.Tv_obs, &f2.Llength_obs, &f2.Tlength_obs, &f2.LLocalTime, &f2.TLocalTime}) {
-    readout->setTop(f2.Lv_obs.top());
-  }
+  PlaceCentredRow(c);
   run.x0dis = window.width() / 2.0;
   c.m.tracklen = c.m.rtrack * kTwoPi;
 }

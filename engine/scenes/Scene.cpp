@@ -2,6 +2,7 @@
 #include "engine/scenes/Scene.h"
 
 #include "engine/scenes/LongTrack.h"
+#include "engine/scenes/ReadoutRow.h"
 #include "engine/scenes/RoundTrack.h"
 #include "engine/scenes/Terrell.h"
 
@@ -11,12 +12,12 @@ namespace {
 const SceneSteps kScenes[] = {
     {TR_TEXT("Demonstrations", "Round Track"),
      TR_TEXT("Demonstrations", "Train on round track Demonstration"), 1.0, RoundTrackLayout,
-     RoundTrackFrame},
+     RoundTrackFrame, PlaceCentredRow},
     {TR_TEXT("Demonstrations", "Horse Racing Track"),
      TR_TEXT("Demonstrations", "Train on long track Demonstration"), 1.4, LongTrackLayout,
-     LongTrackFrame},
+     LongTrackFrame, PlaceSpreadRow},
     {TR_TEXT("Demonstrations", "Terrell rotation"), TR_TEXT("Demonstrations", "Terrell rotation ?"),
-     1.6, TerrellLayout, TerrellFrame, true},
+     1.6, TerrellLayout, TerrellFrame, PlaceSpreadRow, true},
 };
 
 }  // namespace

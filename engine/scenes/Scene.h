@@ -17,6 +17,8 @@ struct SceneSteps {
   // Once per run: sizes the track window by the width factor, places readouts.
   void (*layout)(RunContext&, double widthFactor);
   void (*frame)(RunContext&);  // every frame: erases the last picture, draws the new one
+  // On a resize: the title and the readout row placed in the window as it now is.
+  void (*placeReadouts)(RunContext&);
   bool drawsBody = false;      // the true train drawn as the passing body's edges
 };
 

@@ -179,12 +179,13 @@ TEST(LongTrack, LayoutSpreadsTheReadoutRow) {
 
 TEST(LongTrack, ALowWindowWidensForItsReadoutRow) {
   fakes::Rig rig;
-  rig.form2Window.setHeight(2400);  // 3360 wide, narrower than the 4170 of the row
+  // 3360 wide, narrower than the 4170 of the row's controls and 150 of gaps.
+  rig.form2Window.setHeight(2400);
   rig.startRun(2);
-  EXPECT_EQ(rig.form2Window.width(), 4170);
-  EXPECT_EQ(rig.state().rowwidth, 4170);
+  EXPECT_EQ(rig.form2Window.width(), 4320);
+  EXPECT_EQ(rig.state().rowwidth, 4320);
   EXPECT_EQ(rig.f2("Llength_obs").left(), 0);
-  EXPECT_EQ(rig.f2("TLocalTime").left(), 4170 - 495 - 50);
+  EXPECT_EQ(rig.f2("TLocalTime").left(), 4320 - 495 - 50);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/Constants.h"
+#include "engine/scenes/ReadoutRow.h"
 #include "tests/fakes/Rig.h"
 
 using engine::RunLoop;
@@ -42,7 +43,29 @@ TEST(RunLoop, SetUpTitlesClearsAndLoadsTheDefaults) {
 // Under a window manager or on the page the frame makes the client area
 // narrower than the window: at every height the whole readout row and the
 // title lie inside the client area, in every demonstration.
-TEST(Layout, TheReadoutRowLiesInsideTheClientArea) {
+// The title and the readout row lie inside the client area, each clear of
+// the others: as a run lays them out, and after the window is resized in the
+// middle of a run, down to its least size and up again.
+void expectRowInside(Rig& rig, const std::string& where) {
+  const char* names[] = {"Text5",  "Llength_obs", "Tlength_obs", "Lv_obs",
+                         "Tv_obs", "LLocalTime",  "TLocalTime"};
+  const float client = rig.form2Window.clientWidth();
+  for (const char* name : names) {
+    const auto& control = rig.f2(name);
+    EXPECT_GE(control.left(), 0) << where << ' ' << name;
+    EXPECT_LE(control.left() + control.width(), client) << where << ' ' << name;
+    EXPECT_LE(control.top() + control.height(), rig.form2Window.height()) << where << ' ' << name;
+  }
+  // Left to right the row's controls follow one another without overlapping.
+  for (std::size_t i = 2; i < std::size(names); ++i) {
+    const auto& before = rig.f2(names[i - 1]);
+    const auto& after = rig.f2(names[i]);
+    EXPECT_LE(before.left() + before.width(), after.left()) << where << ' ' << names[i];
+  }
+  EXPECT_LE(rig.f2("Text5").top() + rig.f2("Text5").height(), rig.f2("Lv_obs").top()) << where;
+}
+
+TEST(Layout, TheTitleAndReadoutRowLieInsideTheClientAreaAtEverySize) {
   for (int simtype : {1, 2, 3}) {
     for (float height : {2400.0F, 3165.0F, 5000.0F, 9000.0F}) {
       for (float frame : {0.0F, 30.0F, 90.0F}) {
@@ -50,13 +73,19 @@ TEST(Layout, TheReadoutRowLiesInsideTheClientArea) {
         rig.form2Window.frame = frame;
         rig.form2Window.setHeight(height);
         rig.startRun(simtype);
-        const float client = rig.form2Window.clientWidth();
-        for (const char* name : {"Text5", "Llength_obs", "Tlength_obs", "Lv_obs", "Tv_obs",
-                                 "LLocalTime", "TLocalTime"}) {
-          const auto& control = rig.f2(name);
-          EXPECT_GE(control.left(), 0) << simtype << ' ' << height << ' ' << frame << ' ' << name;
-          EXPECT_LE(control.left() + control.width(), client)
-              << simtype << ' ' << height << ' ' << frame << ' ' << name;
+        const std::string run = std::to_string(simtype) + ", height " + std::to_string(height) +
+                                ", frame " + std::to_string(frame);
+        expectRowInside(rig, run);
+        rig.runFrames(3);
+        const float least = engine::ReadoutRowLeastWidth(rig.form2.displayView()) + frame;
+        for (auto [width, high] : {std::pair{least, ui::kTrackWindowMinHeight},
+                                   std::pair{least + 1234, 2600.0F}, std::pair{20000.0F, 12000.0F},
+                                   std::pair{least, 9000.0F}}) {
+          rig.form2Window.setWidth(width);
+          rig.form2Window.setHeight(high);
+          rig.commands.Form2_Resize();
+          expectRowInside(rig, run + ", resized to " + std::to_string(width) + " x " +
+                                   std::to_string(high));
         }
       }
     }

@@ -63,6 +63,7 @@ void Application::connectHandlers() {
     form1Window_.onClick(click.control, [&c, handler = click.handler] { (c.*handler)(); });
   }
   form1Window_.onResize([&c] { c.Form_Resize(); });
+  form2Window_.onResize([&c] { c.Form2_Resize(); });
   // Closing the control window ends the program, as "Cancel" does; the
   // track window hides, and "Start" or "Select" shows it again.
   form1Window_.onClose([&c] { c.CommandCancel_Click(); });
