@@ -22,6 +22,10 @@ void describeOptions(QCommandLineParser& parser) {
        QCoreApplication::translate("Command line",
                                    "Start with these colours: projector (high contrast) or usual."),
        QStringLiteral("colours")});
+  parser.addOption({QStringLiteral("zoom"),
+                    QCoreApplication::translate(
+                        "Command line", "Show both windows larger, in percent: 100 to 300."),
+                    QStringLiteral("percent")});
 }
 
 // The language is read first, so that the help about the options is given in it.
@@ -40,6 +44,16 @@ std::optional<engine::Palette> requestedPalette(const QCommandLineParser& parser
   return std::nullopt;
 }
 
+// --zoom 150 or 150%, else the zoom as the user last left it.
+std::optional<double> requestedZoom(const QCommandLineParser& parser) {
+  QString percent = parser.value(QStringLiteral("zoom"));
+  if (percent.endsWith(u'%')) percent.chop(1);
+  bool number = false;
+  const double value = percent.toDouble(&number);
+  if (!number) return std::nullopt;
+  return value / 100;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -50,6 +64,6 @@ int main(int argc, char* argv[]) {
   describeOptions(parser);
   parser.process(arguments);
   ui::ApplyControlLook();
-  ui::Application program({requestedPalette(parser)});
+  ui::Application program({requestedPalette(parser), requestedZoom(parser)});
   return QApplication::exec();
 }

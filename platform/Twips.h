@@ -11,11 +11,14 @@ inline constexpr float kTwipsPerPixel = 15.0F;
 inline float ToPixels(float twips) {
   return twips / kTwipsPerPixel;
 }
-inline int ToWholePixels(float twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+
+// A zoom shows the stored layout larger as a whole: zoom times as many
+// pixels to the twip.
+inline int ToWholePixels(float twips, double zoom = 1) {
+  return static_cast<int>(std::lround(twips / kTwipsPerPixel * zoom));
 }
-inline float ToTwips(int pixels) {
-  return static_cast<float>(pixels) * kTwipsPerPixel;
+inline float ToTwips(int pixels, double zoom = 1) {
+  return static_cast<float>(pixels * static_cast<double>(kTwipsPerPixel) / zoom);
 }
 
 }  // namespace platform

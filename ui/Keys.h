@@ -17,6 +17,9 @@ enum class KeyAction {
   Palette,
   KeyList,
   FullScreen,
+  ZoomIn,
+  ZoomOut,
+  UsualSize,
 };
 
 // One line of the list of keys, on the desktop, the page or both.

@@ -8,14 +8,24 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
-#include "platform/Twips.h"
 #include "platform/qt/ImageSurface.h"
 
 namespace platform {
 
-QtControl::QtControl(QWidget* widget, Kind kind, float left, float top, float width, float height)
-    : widget_(widget), kind_(kind), left_(left), top_(top), width_(width), height_(height) {
-  widget_->setFixedSize(ToWholePixels(width), ToWholePixels(height));
+QtControl::QtControl(QWidget* widget, Kind kind, float left, float top, float width, float height,
+                     const WindowWidget& window)
+    : widget_(widget),
+      kind_(kind),
+      left_(left),
+      top_(top),
+      width_(width),
+      height_(height),
+      window_(window) {
+  rescale();
+}
+
+void QtControl::rescale() {
+  widget_->setFixedSize(window_.toPixels(width_), window_.toPixels(height_));
   place();
 }
 
@@ -168,7 +178,7 @@ void QtControl::setTop(float twips) {
 }
 
 void QtControl::place() {
-  widget_->move(ToWholePixels(left_), ToWholePixels(top_));
+  widget_->move(window_.toPixels(left_), window_.toPixels(top_));
 }
 
 }  // namespace platform

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/Control.h"
+#include "platform/qt/WindowWidget.h"
 
 namespace platform {
 
@@ -20,7 +21,12 @@ class QtControl : public Control, private QObject {
  public:
   enum class Kind { Button, TextBox, MultiLineTextBox, Label };
 
-  QtControl(QWidget* widget, Kind kind, float left, float top, float width, float height);
+  // Placed in its window's pixels, at the window's zoom.
+  QtControl(QWidget* widget, Kind kind, float left, float top, float width, float height,
+            const WindowWidget& window);
+
+  // Sizes and places the widget again, after its window's zoom changed.
+  void rescale();
 
   QWidget* widget() const { return widget_; }
   Kind kind() const { return kind_; }
@@ -55,6 +61,7 @@ class QtControl : public Control, private QObject {
   QPointer<QWidget> widget_;
   Kind kind_;
   float left_, top_, width_, height_;
+  const WindowWidget& window_;
   std::function<void()> click_;
   std::string accessiblePrefix_;
 };

@@ -1,38 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/QtWindow.h"
 
-#include "platform/Twips.h"
-
 namespace platform {
 
 float QtWindow::left() const {
-  return ToTwips(widget_.frameGeometry().x());
+  return widget_.toTwips(widget_.frameGeometry().x());
 }
 float QtWindow::top() const {
-  return ToTwips(widget_.frameGeometry().y());
+  return widget_.toTwips(widget_.frameGeometry().y());
 }
 float QtWindow::width() const {
-  return ToTwips(widget_.frameGeometry().width());
+  return widget_.toTwips(widget_.frameGeometry().width());
 }
 float QtWindow::height() const {
-  return ToTwips(widget_.frameGeometry().height());
+  return widget_.toTwips(widget_.frameGeometry().height());
 }
 
 float QtWindow::clientWidth() const {
-  return ToTwips(widget_.width());
+  return widget_.toTwips(widget_.width());
 }
 
 void QtWindow::setLeft(float twips) {
-  widget_.requestOuterLeft(ToWholePixels(twips));
+  widget_.requestOuterLeft(widget_.toPixels(twips));
 }
 void QtWindow::setTop(float twips) {
-  widget_.requestOuterTop(ToWholePixels(twips));
+  widget_.requestOuterTop(widget_.toPixels(twips));
 }
 void QtWindow::setWidth(float twips) {
-  widget_.requestOuterWidth(ToWholePixels(twips));
+  widget_.requestOuterWidth(widget_.toPixels(twips));
 }
 void QtWindow::setHeight(float twips) {
-  widget_.requestOuterHeight(ToWholePixels(twips));
+  widget_.requestOuterHeight(widget_.toPixels(twips));
 }
 
 }  // namespace platform

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "platform/Twips.h"
+
 namespace platform {
 namespace {
 
@@ -15,15 +17,54 @@ constexpr int kFrameLooks = 150;        // three seconds
 }  // namespace
 
 WindowWidget::WindowWidget(QSize clientPixels)
-    : surface_([this](const QRect& area) { update(area); }) {
+    : surface_([this](const QRect& area) {
+        // The picture is drawn at the stored scale; the window shows it zoomed.
+        update(QRectF(QPointF(area.topLeft()) * zoom_, QSizeF(area.size()) * zoom_)
+                   .toAlignedRect()
+                   .adjusted(-1, -1, 1, 1));
+      }) {
   setAttribute(Qt::WA_StaticContents);
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(clientPixels);
+  clientTwips_ = QSizeF(toTwips(clientPixels.width()), toTwips(clientPixels.height()));
   frameWatch_.setInterval(kFrameLookInterval);
   QObject::connect(&frameWatch_, &QTimer::timeout, this, [this] {
     reapplyIfFrameChanged();
     if (!awaitingFrame() || --frameLooksLeft_ <= 0) frameWatch_.stop();
   });
+}
+
+int WindowWidget::toPixels(float twips) const {
+  return ToWholePixels(twips, zoom_);
+}
+
+float WindowWidget::toTwips(int pixels) const {
+  return ToTwips(pixels, zoom_);
+}
+
+void WindowWidget::setLeastClientSize(float widthTwips, float heightTwips) {
+  leastWidth_ = widthTwips;
+  leastHeight_ = heightTwips;
+  setMinimumSize(toPixels(leastWidth_), toPixels(leastHeight_));
+}
+
+void WindowWidget::setZoom(double zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  zooming_ = true;
+  setMinimumSize(toPixels(leastWidth_), toPixels(leastHeight_));
+  resize(toPixels(static_cast<float>(clientTwips_.width())),
+         toPixels(static_cast<float>(clientTwips_.height())));
+  zooming_ = false;
+  resizeSurface();
+  update();
+}
+
+// The image holds the client area at the stored scale, in device pixels of
+// the screen times the zoom.
+void WindowWidget::resizeSurface() {
+  const QSize stored = (QSizeF(size()) / zoom_).toSize().grownBy(QMargins(0, 0, 1, 1));
+  surface_.resize(stored, devicePixelRatioF() * zoom_);
 }
 
 void WindowWidget::requestOuterLeft(int pixels) {
@@ -72,17 +113,19 @@ void WindowWidget::reapplyIfFrameChanged() {
 
 void WindowWidget::paintEvent(QPaintEvent* event) {
   // Moved to a screen of another pixel ratio: the picture follows.
-  surface_.resize(size(), devicePixelRatioF());
+  resizeSurface();
   QPainter painter(this);
   const QRect area = event->rect();
-  const qreal ratio = surface_.image().devicePixelRatio();
+  // The image's device pixels to the window's own pixels.
+  const qreal ratio = surface_.image().devicePixelRatio() / zoom_;
   painter.drawImage(area, surface_.image(),
                     QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void WindowWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  surface_.resize(size(), devicePixelRatioF());
+  if (!zooming_) clientTwips_ = QSizeF(toTwips(width()), toTwips(height()));
+  resizeSurface();
   if (resizeHandler_) resizeHandler_();
   reapplyIfFrameChanged();
 }

@@ -22,6 +22,18 @@ class WindowWidget : public QWidget {
 
   ImageSurface& imageSurface() { return surface_; }
 
+  // How many times larger than stored the window shows everything: its
+  // controls, their fonts and the picture. Twips stay twips, so the program
+  // sees the same window at every zoom.
+  double zoom() const { return zoom_; }
+  // Scales the client area and its least size with the zoom; the picture
+  // follows at the new resolution.
+  void setZoom(double zoom);
+  // The least client area, in twips, at every zoom.
+  void setLeastClientSize(float widthTwips, float heightTwips);
+  int toPixels(float twips) const;
+  float toTwips(int pixels) const;
+
   // The outer (frame) rectangle, in pixels. Asked before the window manager
   // has framed the window, it is asked again once the frame is known.
   void requestOuterLeft(int pixels);
@@ -55,6 +67,14 @@ class WindowWidget : public QWidget {
   QTimer frameWatch_;
   int frameLooksLeft_ = 0;
 
+  void resizeSurface();
+
+  double zoom_ = 1;
+  // The client area in twips, as last sized other than by a zoom: zooming
+  // in and out again gives back the same pixels.
+  QSizeF clientTwips_;
+  bool zooming_ = false;
+  float leastWidth_ = 0, leastHeight_ = 0;  // twips
   ImageSurface surface_;
   std::function<void()> resizeHandler_;
   std::function<void()> closeHandler_;

@@ -134,7 +134,9 @@ class DesktopTest : public QObject {
   }
 
   // Framed by the window manager, the client area is narrower than the
-  // window: the readout row still lies inside it, in every demonstration.
+  // window: the title and the readout row still lie inside it, in every
+  // demonstration, as the run lays them out and after the user shrinks the
+  // window to its least size mid-run, enlarges it, and zooms both windows.
   void theReadoutRowLiesInsideTheClientArea() {
     ui::FormWindow& form2 = app->trackWindow();
     clickControl("CommandStart");
@@ -144,17 +146,19 @@ class DesktopTest : public QObject {
       while (app->simulation().chosenType != type) clickControl("CommandSimulation");
       clickControl("CommandStart");  // Select
       QTest::qWait(300);             // the window manager applies the new width
-      for (const char* name : {"Llength_obs", "Tlength_obs", "Lv_obs", "Tv_obs", "LLocalTime",
-                               "TLocalTime", "Text5"}) {
-        const QRect box = form2.control(name).widget()->geometry();
-        QVERIFY2(box.left() >= 0 && box.right() < form2.width(),
-                 qPrintable(QStringLiteral("%1 in %2: %3..%4 of %5")
-                                .arg(name)
-                                .arg(type)
-                                .arg(box.left())
-                                .arg(box.right())
-                                .arg(form2.width())));
+      expectReadoutsInside(QStringLiteral("demonstration %1 as laid out").arg(type));
+      for (const QSize size : {QSize(1, 1), QSize(1158, 700), QSize(400, 300)}) {
+        form2.resize(size);
+        QTest::qWait(200);
+        expectReadoutsInside(QStringLiteral("demonstration %1 at %2 x %3")
+                                 .arg(type)
+                                 .arg(form2.width())
+                                 .arg(form2.height()));
       }
+      app->aids().setZoom(3);
+      QTest::qWait(200);
+      expectReadoutsInside(QStringLiteral("demonstration %1 at 300 %").arg(type));
+      app->aids().setZoom(1);
       clickControl("CommandStart");  // Stop
       clickControl("CommandStart");  // Start
     }
@@ -186,6 +190,23 @@ class DesktopTest : public QObject {
   }
 
  private:
+  void expectReadoutsInside(const QString& where) {
+    const ui::FormWindow& form2 = app->trackWindow();
+    for (const char* name :
+         {"Llength_obs", "Tlength_obs", "Lv_obs", "Tv_obs", "LLocalTime", "TLocalTime", "Text5"}) {
+      const QRect box = app->trackWindow().control(name).widget()->geometry();
+      QVERIFY2(QRect(QPoint(0, 0), form2.size()).contains(box),
+               qPrintable(QStringLiteral("%1, %2: %3,%4 %5 x %6 in %7 x %8")
+                              .arg(where, name)
+                              .arg(box.left())
+                              .arg(box.top())
+                              .arg(box.width())
+                              .arg(box.height())
+                              .arg(form2.width())
+                              .arg(form2.height())));
+    }
+  }
+
   void clickControl(const char* name) {
     QWidget* widget = app->controlWindow().control(name).widget();
     QTest::mouseClick(widget, Qt::LeftButton, {}, centreOf(widget));

@@ -90,8 +90,21 @@ class AidsTest : public QObject {
   void cleanup() { app.reset(); }
 
   // The list opens with its key and closes with Escape; every key it lists
-  // does what the list says it does.
+  // does what the list says it does, whichever control of either window has
+  // the keyboard: a button, the contraction switch, a readout, the title.
+  void everyListedKeyDoesWhatTheListSays_data() {
+    QTest::addColumn<bool>("inTrackWindow");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("Start") << false << "CommandStart";
+    QTest::newRow("contraction switch") << false << "TControl";
+    QTest::newRow("speed box") << false << "Tv";
+    QTest::newRow("title box") << true << "Text5";
+    QTest::newRow("observed length") << true << "Tlength_obs";
+  }
+
   void everyListedKeyDoesWhatTheListSays() {
+    QFETCH(bool, inTrackWindow);
+    QFETCH(QString, control);
     // The file dialog opens in a folder of its own, not among the build's files.
     QTemporaryDir pictures(quietFolderBase());
     QSettings(QStringLiteral(APP_ID), QStringLiteral("relativity-train"))
@@ -100,16 +113,17 @@ class AidsTest : public QObject {
     engine::Module1& m = app->simulation();
     startRun(2);
     click(f, "CommandVinc");
-    QWidget* focus = widgetOf(f, "CommandStart");
+    ui::FormWindow& keyboard = inTrackWindow ? app->trackWindow() : f;
+    QWidget* focus = widgetOf(keyboard, control.toLatin1().constData());
     for (const ui::KeyHelp& key : ui::KeyList()) {
       if (!key.onDesktop || key.action == ui::KeyAction::None) continue;
       for (const char* name : key.keys) {
         if (*name == '\0') continue;
         const QKeySequence sequence = QKeySequence::fromString(QString::fromLatin1(name));
-        // Each key goes to the control window's focused button, as a user presses it.
+        // Each key goes to the focused control, as a user presses it.
         const auto press = [&] {
-          f.activateWindow();
-          QVERIFY(QTest::qWaitForWindowActive(&f));
+          keyboard.activateWindow();
+          QVERIFY(QTest::qWaitForWindowActive(&keyboard));
           focus->setFocus();
           QTest::keySequence(focus, sequence);
         };
@@ -158,6 +172,20 @@ class AidsTest : public QObject {
             QTRY_VERIFY(!list->isVisible());
             break;
           }
+          case ui::KeyAction::ZoomIn:
+          case ui::KeyAction::ZoomOut:
+          case ui::KeyAction::UsualSize: {
+            // From 1.5 times: in a step, out a step, or back to the usual size.
+            app->aids().setZoom(1.5);
+            press();
+            const double expected = key.action == ui::KeyAction::ZoomIn    ? 1.75
+                                    : key.action == ui::KeyAction::ZoomOut ? 1.25
+                                                                           : 1;
+            QCOMPARE(app->aids().zoom(), expected);
+            QCOMPARE(f.width(), qRound(4935 / 15.0 * expected));
+            app->aids().setZoom(1);
+            break;
+          }
           case ui::KeyAction::None:
           case ui::KeyAction::FullScreen:
             QFAIL(name);
@@ -166,7 +194,7 @@ class AidsTest : public QObject {
     }
     // The same actions sit in the track window's menu.
     QCOMPARE(app->trackWindow().contextMenuPolicy(), Qt::ActionsContextMenu);
-    QCOMPARE(app->trackWindow().actions().size(), 6);
+    QCOMPARE(app->trackWindow().actions().size(), 9);
   }
 
   // The file holds the window's own pixels and text naming what it shows;
@@ -252,8 +280,9 @@ class AidsTest : public QObject {
     QVERIFY(!app->simulation().contraction);
     QCOMPARE(app->simulation().chosenType, 1);
     app.reset();
-    app = std::make_unique<ui::Application>(ui::StartOptions{engine::Palette::Usual});
+    app = std::make_unique<ui::Application>(ui::StartOptions{engine::Palette::Usual, 2.0});
     QCOMPARE(app->simulation().palette, engine::Palette::Usual);
+    QCOMPARE(app->aids().zoom(), 2.0);
   }
 
   // A readout's tip shows while the control window is the active one.

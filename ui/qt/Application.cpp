@@ -6,7 +6,7 @@
 #include <QIcon>
 #include <QStyleFactory>
 
-#include "platform/Twips.h"
+#include "engine/scenes/ReadoutRow.h"
 #include "ui/ControlHelp.h"
 
 namespace ui {
@@ -41,7 +41,9 @@ Application::Application(const StartOptions& options)
   QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
   QCoreApplication::setApplicationName(QStringLiteral(APP_ID));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" APP_ID ".svg")));
-  form2Window_.setMinimumHeight(platform::ToWholePixels(kTrackWindowMinHeight));
+  // Never so small that the title and the readout row would leave the window.
+  form2Window_.setLeastClientSize(engine::ReadoutRowLeastWidth(form2_.displayView()),
+                                  kTrackWindowMinHeight);
   // Showing the picture leaves the keyboard with the control window.
   form2Window_.setAttribute(Qt::WA_ShowWithoutActivating);
   // A click on a control activates the control window; tips show in both anyway.
@@ -53,6 +55,7 @@ Application::Application(const StartOptions& options)
   form1Window_.move(kControlWindowMargin, kControlWindowMargin);
   aids_.restoreChoices();
   if (options.palette && *options.palette != module_.palette) commands_.SwitchPalette();
+  if (options.zoom) aids_.setZoom(*options.zoom);
   commands_.Form1_Load();
   form1Window_.show();
 }

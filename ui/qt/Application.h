@@ -15,14 +15,15 @@
 
 namespace ui {
 
-// The whole program: the shared simulation variables, both windows, the
-// run loop and the handlers, wired together. Construct it after the
-// QApplication and its translations; it loads the control window and shows it.
 // How the program was asked to start.
 struct StartOptions {
   std::optional<engine::Palette> palette;  // else as last left
+  std::optional<double> zoom;              // else as last left
 };
 
+// The whole program: the shared simulation variables, both windows, the
+// run loop and the handlers, wired together. Construct it after the
+// QApplication and its translations; it loads the control window and shows it.
 class Application {
  public:
   explicit Application(const StartOptions& options = {});

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/FormWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <vector>
 
@@ -85,8 +87,8 @@ FormWindow::FormWindow(const WindowLayout& stored, const platform::Language& lan
 void FormWindow::addControl(const StoredControl& stored, const platform::Language& language) {
   QWidget* widget = makeWidget(stored, this);
   widget->setObjectName(ToQString(stored.name));
-  auto control = std::make_unique<platform::QtControl>(widget, kindOf(stored.kind), stored.left,
-                                                       stored.top, stored.width, stored.height);
+  auto control = std::make_unique<platform::QtControl>(
+      widget, kindOf(stored.kind), stored.left, stored.top, stored.width, stored.height, *this);
   control->setText(language.localized(stored.text));
   applyColours(stored, *control);
   control->setVisible(stored.visible);
@@ -116,6 +118,19 @@ bool FormWindow::focusNextPrevChild(bool next) {
   chain[static_cast<std::size_t>(index)]->setFocus(next ? Qt::TabFocusReason
                                                         : Qt::BacktabFocusReason);
   return true;
+}
+
+void FormWindow::setZoom(double zoom) {
+  WindowWidget::setZoom(zoom);
+  const QFont usual = QApplication::font();
+  QFont zoomed = usual;
+  if (usual.pixelSize() > 0) {
+    zoomed.setPixelSize(static_cast<int>(std::lround(usual.pixelSize() * zoom)));
+  } else {
+    zoomed.setPointSizeF(usual.pointSizeF() * zoom);
+  }
+  setFont(zoomed);
+  for (const auto& [name, control] : controls_) control->rescale();
 }
 
 void FormWindow::onClick(std::string_view name, std::function<void()> action) {

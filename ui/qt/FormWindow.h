@@ -28,6 +28,9 @@ class FormWindow final : public platform::WindowWidget {
   platform::QtControl& control(std::string_view name);
   void onClick(std::string_view name, std::function<void()> action);
 
+  // The window, its controls, their font and the picture, larger as a whole.
+  void setZoom(double zoom);
+
  protected:
   // Tab follows the screen, left to right and top to bottom, wherever the
   // handlers have moved the controls.

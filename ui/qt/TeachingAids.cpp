@@ -8,11 +8,16 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 #include "engine/scenes/Scene.h"
 #include "platform/NumberText.h"
@@ -20,6 +25,22 @@
 #include "ui/qt/KeyListText.h"
 
 namespace ui {
+namespace {
+
+// The zooms Ctrl++ and Ctrl+- step through.
+constexpr double kZooms[] = {1, 1.25, 1.5, 1.75, 2, 2.5, 3};
+
+// A key that a box with selected text answers itself: Ctrl+C copies the text.
+bool copiesSelectedText(const QWidget* focus, const QKeySequence& key) {
+  if (!key.matches(QKeySequence::Copy)) return false;
+  if (const auto* line = qobject_cast<const QLineEdit*>(focus)) return line->hasSelectedText();
+  if (const auto* text = qobject_cast<const QPlainTextEdit*>(focus)) {
+    return text->textCursor().hasSelection();
+  }
+  return false;
+}
+
+}  // namespace
 
 TeachingAids::TeachingAids(engine::Module1& m, Commands& commands, const engine::RunLoop& runLoop,
                            FormWindow& controlWindow, FormWindow& trackWindow)
@@ -34,6 +55,25 @@ TeachingAids::TeachingAids(engine::Module1& m, Commands& commands, const engine:
   }
   // Right click or the Menu key on the picture offers the same actions.
   track_.setContextMenuPolicy(Qt::ActionsContextMenu);
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ShortcutOverride) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || (widget->window() != &control_ && widget->window() != &track_)) {
+    return false;
+  }
+  const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
+  if (copiesSelectedText(widget, key)) return false;
+  for (const auto& [which, action] : actions_) {
+    if (action->shortcuts().contains(key)) {
+      // Not the box's: the shortcut goes ahead.
+      event->ignore();
+      return true;
+    }
+  }
+  return false;
 }
 
 void TeachingAids::addAction(const KeyHelp& key) {
@@ -62,6 +102,27 @@ void TeachingAids::restoreChoices() {
   }
   actions_.at(KeyAction::SlowMotion)->setChecked(m_.slowMotion);
   actions_.at(KeyAction::Palette)->setChecked(m_.palette == engine::Palette::Projector);
+  setZoom(settings_.value(QStringLiteral("zoom"), 1.0).toDouble());
+}
+
+void TeachingAids::setZoom(double zoom) {
+  zoom_ = std::clamp(zoom, kZooms[0], std::end(kZooms)[-1]);
+  control_.setZoom(zoom_);
+  track_.setZoom(zoom_);
+  // The track window stays under the control window, as Start puts it.
+  if (track_.isVisible()) {
+    track_.window().setTop(control_.window().top() + control_.window().height());
+    track_.window().setLeft(control_.window().left());
+  }
+}
+
+// The next zoom up or down the steps from where it is now.
+void TeachingAids::zoomStep(int steps) {
+  const auto* at = std::lower_bound(std::begin(kZooms), std::end(kZooms), zoom_ - 1e-9);
+  const auto index =
+      std::clamp<std::ptrdiff_t>(at - std::begin(kZooms) + steps, 0, std::ssize(kZooms) - 1);
+  setZoom(kZooms[index]);
+  settings_.setValue(QStringLiteral("zoom"), zoom_);
 }
 
 void TeachingAids::run(KeyAction action) {
@@ -87,6 +148,15 @@ void TeachingAids::run(KeyAction action) {
       break;
     case KeyAction::KeyList:
       showKeyList();
+      break;
+    case KeyAction::ZoomIn:
+      zoomStep(1);
+      break;
+    case KeyAction::ZoomOut:
+      zoomStep(-1);
+      break;
+    case KeyAction::UsualSize:
+      zoomStep(-std::ssize(kZooms));
       break;
     case KeyAction::None:
     case KeyAction::FullScreen:

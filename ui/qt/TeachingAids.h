@@ -24,8 +24,12 @@ class TeachingAids final : public QObject {
   TeachingAids(engine::Module1& m, Commands& commands, const engine::RunLoop& runLoop,
                FormWindow& controlWindow, FormWindow& trackWindow);
 
-  // The palette and slow motion as the user last left them.
+  // The palette, slow motion and zoom as the user last left them.
   void restoreChoices();
+
+  // Both windows larger as a whole: 1 (as stored) to 3.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
 
   // The track window as the user sees it, readouts and title included, at
   // the screen's device resolution, with text naming what it shows.
@@ -39,6 +43,10 @@ class TeachingAids final : public QObject {
  private:
   void addAction(const KeyHelp& key);
   void run(KeyAction action);
+  void zoomStep(int steps);
+  // An aid's key reaches its action whichever control has the keyboard: a
+  // read-only box would otherwise keep the arrows for its cursor.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void savePicture();
   void showKeyList();
 
@@ -49,6 +57,7 @@ class TeachingAids final : public QObject {
   FormWindow& track_;
   QSettings settings_;
   std::map<KeyAction, QAction*> actions_;
+  double zoom_ = 1;
   QPointer<QDialog> keyList_;
 };
 
