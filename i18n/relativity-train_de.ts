@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Freeze</source>
-        <translation>Anhalten</translation>
+        <translation>Standbild</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Simulation</source>
-        <translation>Simulation</translation>
+        <translation>Demo</translation>
     </message>
     <message>
         <source>Control Display</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>Select Simulation</source>
-        <translation>Simulation wählen</translation>
+        <translation>Demonstration wählen</translation>
     </message>
     <message>
         <source>Select Speed v</source>
@@ -90,11 +90,11 @@
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation>Pferderennbahn</translation>
+        <translation>Rennbahn</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
-        <translation>Zug auf der langen Bahn</translation>
+        <translation>Zug auf der Rennbahn</translation>
     </message>
     <message>
         <source>Terrell rotation</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation>eine lange Rennbahn, auf der sich der gesehene Zug beim Näherkommen streckt und beim Entfernen schrumpft;</translation>
+        <translation>eine Rennbahn, auf der sich der gesehene Zug beim Näherkommen streckt und beim Entfernen schrumpft;</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>
@@ -251,7 +251,7 @@
     <name>Keys</name>
     <message>
         <source>Space or Return</source>
-        <translation>Leertaste oder Eingabe</translation>
+        <translation>Leertaste oder Eingabetaste</translation>
     </message>
     <message>
         <source>presses the button in focus, switches Length Contraction, steps the demonstration</source>

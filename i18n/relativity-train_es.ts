@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Simulation</source>
-        <translation>Simulación</translation>
+        <translation>Demo</translation>
     </message>
     <message>
         <source>Control Display</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>Select Simulation</source>
-        <translation>Elija la simulación</translation>
+        <translation>Elija la demostración</translation>
     </message>
     <message>
         <source>Select Speed v</source>
@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation>Hipódromo</translation>
+        <translation>Pista larga</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation>una pista larga de carreras, donde el tren visto se alarga al acercarse y se encoge al alejarse;</translation>
+        <translation>una pista larga, donde el tren visto se alarga al acercarse y se encoge al alejarse;</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>
@@ -251,7 +251,7 @@
     <name>Keys</name>
     <message>
         <source>Space or Return</source>
-        <translation>Espacio o Intro</translation>
+        <translation>Barra espaciadora o Intro</translation>
     </message>
     <message>
         <source>presses the button in focus, switches Length Contraction, steps the demonstration</source>
@@ -466,11 +466,11 @@
     </message>
     <message>
         <source>End the program? The picture and the readouts will be gone.</source>
-        <translation>¿Terminar el programa? La imagen y las lecturas se perderán.</translation>
+        <translation>¿Salir del programa? La imagen y las lecturas se perderán.</translation>
     </message>
     <message>
         <source>End the program</source>
-        <translation>Terminar el programa</translation>
+        <translation>Salir del programa</translation>
     </message>
     <message>
         <source>Keep it running</source>

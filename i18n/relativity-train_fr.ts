@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Simulation</source>
-        <translation>Simulation</translation>
+        <translation>Démo</translation>
     </message>
     <message>
         <source>Control Display</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>Select Simulation</source>
-        <translation>Choisissez la simulation</translation>
+        <translation>Choisissez la démonstration</translation>
     </message>
     <message>
         <source>Select Speed v</source>
@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation>Hippodrome</translation>
+        <translation>Piste longue</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation>une longue piste de course, où le train vu s’allonge quand il approche et raccourcit quand il s’éloigne ;</translation>
+        <translation>une piste longue, où le train vu s’allonge quand il approche et raccourcit quand il s’éloigne ;</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>

@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Simulation</source>
-        <translation>Simulação</translation>
+        <translation>Demo</translation>
     </message>
     <message>
         <source>Control Display</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>Select Simulation</source>
-        <translation>Escolha a simulação</translation>
+        <translation>Escolha a demonstração</translation>
     </message>
     <message>
         <source>Select Speed v</source>
@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation>Hipódromo</translation>
+        <translation>Pista longa</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation>uma pista de corrida longa, onde o trem visto se alonga ao se aproximar e encolhe ao se afastar;</translation>
+        <translation>uma pista longa, onde o trem visto se alonga ao se aproximar e encolhe ao se afastar;</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>
@@ -251,7 +251,7 @@
     <name>Keys</name>
     <message>
         <source>Space or Return</source>
-        <translation>Espaço ou Enter</translation>
+        <translation>Barra de espaço ou Enter</translation>
     </message>
     <message>
         <source>presses the button in focus, switches Length Contraction, steps the demonstration</source>
@@ -466,11 +466,11 @@
     </message>
     <message>
         <source>End the program? The picture and the readouts will be gone.</source>
-        <translation>Encerrar o programa? A imagem e as leituras serão perdidas.</translation>
+        <translation>Sair do programa? A imagem e as leituras serão perdidas.</translation>
     </message>
     <message>
         <source>End the program</source>
-        <translation>Encerrar o programa</translation>
+        <translation>Sair do programa</translation>
     </message>
     <message>
         <source>Keep it running</source>

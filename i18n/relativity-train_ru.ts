@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Freeze</source>
-        <translation>Пауза</translation>
+        <translation>Стоп-кадр</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Simulation</source>
-        <translation>Опыт</translation>
+        <translation>Демо</translation>
     </message>
     <message>
         <source>Control Display</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>Select Simulation</source>
-        <translation>Выберите опыт</translation>
+        <translation>Выберите демонстрацию</translation>
     </message>
     <message>
         <source>Select Speed v</source>
@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation>Ипподром</translation>
+        <translation>Длинная трасса</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation>длинная беговая трасса, где видимый поезд удлиняется при приближении и укорачивается при удалении;</translation>
+        <translation>длинная трасса, где видимый поезд удлиняется при приближении и укорачивается при удалении;</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>while frozen: one frame on</source>
-        <translation>на паузе: на один кадр вперёд</translation>
+        <translation>в стоп-кадре: на один кадр вперёд</translation>
     </message>
     <message>
         <source>One frame on</source>
@@ -466,11 +466,11 @@
     </message>
     <message>
         <source>End the program? The picture and the readouts will be gone.</source>
-        <translation>Завершить программу? Картинка и показания пропадут.</translation>
+        <translation>Выйти из программы? Картинка и показания пропадут.</translation>
     </message>
     <message>
         <source>End the program</source>
-        <translation>Завершить программу</translation>
+        <translation>Выйти из программы</translation>
     </message>
     <message>
         <source>Keep it running</source>

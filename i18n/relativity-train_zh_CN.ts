@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Horse Racing Track</source>
-        <translation>跑马场轨道</translation>
+        <translation>长轨道</translation>
     </message>
     <message>
         <source>Train on long track Demonstration</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>a long racetrack, where the seen train stretches as it comes closer and shrinks as it goes away;</source>
-        <translation>长跑道，看到的火车在靠近时变长、远离时变短；</translation>
+        <translation>长轨道，看到的火车在靠近时变长、远离时变短；</translation>
     </message>
     <message>
         <source>a body passing on straight lines whose image looks turned (Terrell rotation).</source>
@@ -251,7 +251,7 @@
     <name>Keys</name>
     <message>
         <source>Space or Return</source>
-        <translation>空格或回车</translation>
+        <translation>空格键或 Enter 键</translation>
     </message>
     <message>
         <source>presses the button in focus, switches Length Contraction, steps the demonstration</source>
@@ -466,11 +466,11 @@
     </message>
     <message>
         <source>End the program? The picture and the readouts will be gone.</source>
-        <translation>要结束程序吗？画面和读数都将消失。</translation>
+        <translation>要退出程序吗？画面和读数都将消失。</translation>
     </message>
     <message>
         <source>End the program</source>
-        <translation>结束程序</translation>
+        <translation>退出程序</translation>
     </message>
     <message>
         <source>Keep it running</source>

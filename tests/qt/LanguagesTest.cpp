@@ -214,13 +214,13 @@ class LanguagesTest : public QObject {
     click(f, "CommandStart");
     QCOMPARE(m.mode, engine::RunMode::Choosing);
     QCOMPARE(text(f, "CommandStart"), QStringLiteral("Wählen"));
-    QCOMPARE(text(f, "Text5"), QStringLiteral("Simulation wählen"));
+    QCOMPARE(text(f, "Text5"), QStringLiteral("Demonstration wählen"));
     click(f, "CommandSimulation");
     QCOMPARE(m.chosenType, 2);
     app->trackWindow().window().setHeight(6000);  // a larger picture, for the README
     click(f, "CommandStart");
     QCOMPARE(m.mode, engine::RunMode::Running);
-    QCOMPARE(text(app->trackWindow(), "Text5"), QStringLiteral("Zug auf der langen Bahn"));
+    QCOMPARE(text(app->trackWindow(), "Text5"), QStringLiteral("Zug auf der Rennbahn"));
     for (int i = 0; i < 29; ++i) click(f, "CommandVinc");
     click(f, "TControl");
     QCOMPARE(text(f, "TControl"), QStringLiteral("EIN"));

@@ -124,7 +124,7 @@ test('a whole run cycle in German', async () => {
   await page.click('#CommandSimulation');
   await page.click('#CommandStart');
   assert.deepEqual([(await state(page)).mode, (await state(page)).demo], ['running', 2]);
-  assert.equal(await text(page, 'Text52'), 'Zug auf der langen Bahn');
+  assert.equal(await text(page, 'Text52'), 'Zug auf der Rennbahn');
   await clickTimes(page, 'CommandVinc', 29);
   await page.click('#TControl');
   assert.equal(await text(page, 'TControl'), 'EIN');
