@@ -15,6 +15,10 @@
         <source>Start with these colours: projector (high contrast) or usual.</source>
         <translation>Mit diesen Farben beginnen: projector (hoher Kontrast) oder usual.</translation>
     </message>
+    <message>
+        <source>Show both windows larger, in percent: 100 to 300.</source>
+        <translation>Beide Fenster größer zeigen, in Prozent: 100 bis 300.</translation>
+    </message>
 </context>
 <context>
     <name>Control window</name>
@@ -416,6 +420,42 @@
     <message>
         <source>Keys and colours</source>
         <translation>Tasten und Farben</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Strg++</translation>
+    </message>
+    <message>
+        <source>both windows larger, up to three times</source>
+        <translation>beide Fenster größer, bis zum Dreifachen</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Ctrl+-</source>
+        <translation>Strg+-</translation>
+    </message>
+    <message>
+        <source>both windows smaller, down to their usual size</source>
+        <translation>beide Fenster kleiner, bis zur üblichen Größe</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Strg+0</translation>
+    </message>
+    <message>
+        <source>both windows at their usual size</source>
+        <translation>beide Fenster in üblicher Größe</translation>
+    </message>
+    <message>
+        <source>Usual size</source>
+        <translation>Übliche Größe</translation>
     </message>
 </context>
 <context>

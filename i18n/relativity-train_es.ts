@@ -15,6 +15,10 @@
         <source>Start with these colours: projector (high contrast) or usual.</source>
         <translation>Empezar con estos colores: projector (alto contraste) o usual.</translation>
     </message>
+    <message>
+        <source>Show both windows larger, in percent: 100 to 300.</source>
+        <translation>Mostrar ambas ventanas más grandes, en porcentaje: de 100 a 300.</translation>
+    </message>
 </context>
 <context>
     <name>Control window</name>
@@ -416,6 +420,42 @@
     <message>
         <source>Keys and colours</source>
         <translation>Teclas y colores</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>both windows larger, up to three times</source>
+        <translation>ambas ventanas más grandes, hasta el triple</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Ctrl+-</source>
+        <translation>Ctrl+-</translation>
+    </message>
+    <message>
+        <source>both windows smaller, down to their usual size</source>
+        <translation>ambas ventanas más pequeñas, hasta su tamaño habitual</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>both windows at their usual size</source>
+        <translation>ambas ventanas a su tamaño habitual</translation>
+    </message>
+    <message>
+        <source>Usual size</source>
+        <translation>Tamaño habitual</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,10 @@
         <source>Start with these colours: projector (high contrast) or usual.</source>
         <translation>Démarrer avec ces couleurs : projector (contraste élevé) ou usual.</translation>
     </message>
+    <message>
+        <source>Show both windows larger, in percent: 100 to 300.</source>
+        <translation>Afficher les deux fenêtres plus grandes, en pour cent : 100 à 300.</translation>
+    </message>
 </context>
 <context>
     <name>Control window</name>
@@ -416,6 +420,42 @@
     <message>
         <source>Keys and colours</source>
         <translation>Touches et couleurs</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>both windows larger, up to three times</source>
+        <translation>les deux fenêtres plus grandes, jusqu’au triple</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Ctrl+-</source>
+        <translation>Ctrl+-</translation>
+    </message>
+    <message>
+        <source>both windows smaller, down to their usual size</source>
+        <translation>les deux fenêtres plus petites, jusqu’à leur taille habituelle</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>both windows at their usual size</source>
+        <translation>les deux fenêtres à leur taille habituelle</translation>
+    </message>
+    <message>
+        <source>Usual size</source>
+        <translation>Taille habituelle</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,10 @@
         <source>Start with these colours: projector (high contrast) or usual.</source>
         <translation>Começar com estas cores: projector (alto contraste) ou usual.</translation>
     </message>
+    <message>
+        <source>Show both windows larger, in percent: 100 to 300.</source>
+        <translation>Mostrar as duas janelas maiores, em porcentagem: de 100 a 300.</translation>
+    </message>
 </context>
 <context>
     <name>Control window</name>
@@ -416,6 +420,42 @@
     <message>
         <source>Keys and colours</source>
         <translation>Teclas e cores</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>both windows larger, up to three times</source>
+        <translation>as duas janelas maiores, até o triplo</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Ctrl+-</source>
+        <translation>Ctrl+-</translation>
+    </message>
+    <message>
+        <source>both windows smaller, down to their usual size</source>
+        <translation>as duas janelas menores, até o tamanho normal</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>both windows at their usual size</source>
+        <translation>as duas janelas no tamanho normal</translation>
+    </message>
+    <message>
+        <source>Usual size</source>
+        <translation>Tamanho normal</translation>
     </message>
 </context>
 <context>

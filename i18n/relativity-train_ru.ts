@@ -15,6 +15,10 @@
         <source>Start with these colours: projector (high contrast) or usual.</source>
         <translation>Начать с этими цветами: projector (высокий контраст) или usual.</translation>
     </message>
+    <message>
+        <source>Show both windows larger, in percent: 100 to 300.</source>
+        <translation>Показать оба окна крупнее, в процентах: от 100 до 300.</translation>
+    </message>
 </context>
 <context>
     <name>Control window</name>
@@ -416,6 +420,42 @@
     <message>
         <source>Keys and colours</source>
         <translation>Клавиши и цвета</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation>Ctrl++</translation>
+    </message>
+    <message>
+        <source>both windows larger, up to three times</source>
+        <translation>оба окна крупнее, до трёхкратного размера</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Ctrl+-</source>
+        <translation>Ctrl+-</translation>
+    </message>
+    <message>
+        <source>both windows smaller, down to their usual size</source>
+        <translation>оба окна мельче, до обычного размера</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>both windows at their usual size</source>
+        <translation>оба окна обычного размера</translation>
+    </message>
+    <message>
+        <source>Usual size</source>
+        <translation>Обычный размер</translation>
     </message>
 </context>
 <context>
