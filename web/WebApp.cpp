@@ -7,6 +7,7 @@
 #include "platform/NumberText.h"
 #include "platform/web/WebBridge.h"
 #include "ui/ControlHelp.h"
+#include "ui/Picture.h"
 
 namespace web {
 namespace {
@@ -115,7 +116,18 @@ std::string WebApp::state() const {
          ",\"frameOfRun\":" + std::to_string(runLoop_.frameOfRun()) +
          ",\"sizedByLink\":" + (sizedByLink_ ? "true" : "false") +
          ",\"ended\":" + (program_.ended() ? "true" : "false") + ",\"link\":\"" + ui::LinkQuery(m) +
-         "\"}";
+         "\",\"picture\":" + Quoted(ui::PictureName(m)) + ",\"pictureTexts\":" + pictureTexts() +
+         '}';
+}
+
+// The texts a saved picture carries, as a JSON object.
+std::string WebApp::pictureTexts() const {
+  std::string json = "{";
+  for (const ui::PictureText& text : ui::PictureTexts(module_, runLoop_.frameOfRun(), language_)) {
+    if (json.size() > 1) json += ',';
+    json += Quoted(text.key) + ':' + Quoted(text.value);
+  }
+  return json + '}';
 }
 
 std::string WebApp::keyList() const {

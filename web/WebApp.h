@@ -41,6 +41,7 @@ class WebApp {
   void observeFrames(std::function<void()> observer) { frameObserver_ = std::move(observer); }
 
  private:
+  std::string pictureTexts() const;
   WebForm& formById(int windowId) { return windowId == 1 ? form1Window_ : form2Window_; }
   void connectHandlers();
 

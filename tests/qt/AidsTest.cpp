@@ -223,6 +223,7 @@ class AidsTest : public QObject {
     QCOMPARE(saved.size(), expected.size());
     QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
              expected.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(saved.text(QStringLiteral("Title")), QStringLiteral("Horse Racing Track"));
     QCOMPARE(saved.text(QStringLiteral("Demonstration")), QStringLiteral("2"));
     QCOMPARE(saved.text(QStringLiteral("v")), QStringLiteral("5"));
     QCOMPARE(saved.text(QStringLiteral("Contraction")), QStringLiteral("on"));

@@ -36,7 +36,7 @@ Application::Application(const StartOptions& options)
       runLoop_(module_, form1_.panelView(), form2_.displayView(), scheduler_, clock_, program_,
                language_),
       commands_(module_, form1_, form2_, runLoop_, program_, language_),
-      aids_(module_, commands_, runLoop_, form1Window_, form2Window_) {
+      aids_(module_, commands_, runLoop_, form1Window_, form2Window_, language_) {
   // Docks and task switchers tie the windows to the installed launcher.
   QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
   QCoreApplication::setApplicationName(QStringLiteral(APP_ID));

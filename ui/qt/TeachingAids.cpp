@@ -22,6 +22,7 @@
 #include "engine/scenes/Scene.h"
 #include "platform/NumberText.h"
 #include "platform/qt/QtLanguage.h"
+#include "ui/Picture.h"
 #include "ui/qt/KeyListText.h"
 
 namespace ui {
@@ -43,10 +44,12 @@ bool copiesSelectedText(const QWidget* focus, const QKeySequence& key) {
 }  // namespace
 
 TeachingAids::TeachingAids(engine::Module1& m, Commands& commands, const engine::RunLoop& runLoop,
-                           FormWindow& controlWindow, FormWindow& trackWindow)
+                           FormWindow& controlWindow, FormWindow& trackWindow,
+                           const platform::Language& language)
     : m_(m),
       commands_(commands),
       runLoop_(runLoop),
+      language_(language),
       control_(controlWindow),
       track_(trackWindow),
       settings_(QStringLiteral(APP_ID), QStringLiteral("relativity-train")) {
@@ -166,19 +169,14 @@ void TeachingAids::run(KeyAction action) {
 
 QImage TeachingAids::picture() const {
   QImage image = track_.grab().toImage();
-  image.setText(QStringLiteral("Software"), QStringLiteral("Relativity Train"));
-  image.setText(QStringLiteral("Demonstration"), QString::number(engine::ShownDemonstration(m_)));
-  image.setText(QStringLiteral("v"), QString::fromStdString(platform::PlainNumberText(m_.v)));
-  image.setText(QStringLiteral("Contraction"),
-                m_.contraction ? QStringLiteral("on") : QStringLiteral("off"));
-  image.setText(QStringLiteral("Frame"), QString::number(runLoop_.frameOfRun()));
+  for (const PictureText& text : PictureTexts(m_, runLoop_.frameOfRun(), language_)) {
+    image.setText(QString::fromStdString(text.key), QString::fromStdString(text.value));
+  }
   return image;
 }
 
 QString TeachingAids::pictureName() const {
-  return QStringLiteral("relativity-train-%1-v%2.png")
-      .arg(engine::ShownDemonstration(m_))
-      .arg(QString::fromStdString(platform::PlainNumberText(m_.v)));
+  return QString::fromStdString(PictureName(m_) + ".png");
 }
 
 // The picture is taken at once; the run goes on while the user chooses where

@@ -22,7 +22,8 @@ namespace ui {
 class TeachingAids final : public QObject {
  public:
   TeachingAids(engine::Module1& m, Commands& commands, const engine::RunLoop& runLoop,
-               FormWindow& controlWindow, FormWindow& trackWindow);
+               FormWindow& controlWindow, FormWindow& trackWindow,
+               const platform::Language& language);
 
   // The palette, slow motion and zoom as the user last left them.
   void restoreChoices();
@@ -53,6 +54,7 @@ class TeachingAids final : public QObject {
   engine::Module1& m_;
   Commands& commands_;
   const engine::RunLoop& runLoop_;
+  const platform::Language& language_;
   FormWindow& control_;
   FormWindow& track_;
   QSettings settings_;
