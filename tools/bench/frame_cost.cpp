@@ -28,19 +28,36 @@ void Kinematics(benchmark::State& state) {
   }
 }
 
-void WholeFrame(benchmark::State& state) {
+// A whole frame in a track window of the given height, in the usual palette
+// or the projector's, whose pens and marks grow with the window.
+void frameAt(benchmark::State& state, int simtype, double speed, float height,
+             engine::Palette palette) {
   fakes::Rig rig;
-  rig.startRun(static_cast<int>(state.range(0)));
+  rig.form2Window.setHeight(height);
+  if (palette != rig.m.palette) rig.commands.SwitchPalette();
+  rig.startRun(simtype);
   platform::WindowWidget window(QSize(platform::ToWholePixels(rig.form2Window.width()),
                                       platform::ToWholePixels(rig.form2Window.height())));
   window.show();
   QApplication::processEvents();
   rig.form2Window.drawOn(window.imageSurface());
-  atSpeed(rig, static_cast<double>(state.range(1)));
+  atSpeed(rig, speed);
   for (auto _ : state) {
     rig.runFrames(rig.runLoop.framesDrawn() + 1);
     QApplication::processEvents();  // paints the changed rectangles
   }
+}
+
+void WholeFrame(benchmark::State& state) {
+  frameAt(state, static_cast<int>(state.range(0)), static_cast<double>(state.range(1)),
+          engine::kStoredTrackHeight, engine::Palette::Usual);
+}
+
+// A projector's window, four times the stored height: the thin pens of the
+// usual palette against the projector palette's four times thicker ones.
+void ThickPens(benchmark::State& state) {
+  frameAt(state, static_cast<int>(state.range(0)), 15, 4 * engine::kStoredTrackHeight,
+          state.range(1) == 0 ? engine::Palette::Usual : engine::Palette::Projector);
 }
 
 void Demonstrations(benchmark::internal::Benchmark* bench) {
@@ -53,6 +70,10 @@ void Demonstrations(benchmark::internal::Benchmark* bench) {
 
 BENCHMARK(Kinematics)->Apply(Demonstrations);
 BENCHMARK(WholeFrame)->Apply(Demonstrations);
+BENCHMARK(ThickPens)
+    ->ArgNames({"type", "projector"})
+    ->ArgsProduct({{1, 2, 3}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
