@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QPainter>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 
@@ -22,12 +23,22 @@ struct Scene {
   bool contraction;
   int frames;
   // A moment worth showing, if not any.
-  bool (*worthShowing)(const engine::RunState&) = nullptr;
+  bool (*worthShowing)(const engine::Module1&, const engine::RunState&) = nullptr;
+  float trackHeight = 6000;  // a larger picture than the stored window's
 };
 
 // The passing body in the middle of the window.
-bool bodyPassingTheObserver(const engine::RunState& run) {
+bool bodyPassingTheObserver(const engine::Module1&, const engine::RunState& run) {
   return run.pos1 > 1500 && run.pos1 < 2500;
+}
+
+// The seen body's four ends in the middle half of the window, at any scale.
+bool seenBodyInTheMiddle(const engine::Module1& m, const engine::RunState& run) {
+  const double half = run.x0dis / 2;
+  for (double x : {run.xs, run.xe, run.xs2, run.xe2}) {
+    if (std::abs(m.fract * x) > half) return false;
+  }
+  return run.pos1 > 0;
 }
 
 void waitUntil(const std::function<bool()>& done) {
@@ -85,6 +96,7 @@ bool capture(ui::Application& app, const Scene& scene, const QDir& into) {
   ui::FormWindow& form1 = app.controlWindow();
   if (app.simulation().mode == engine::RunMode::Running) press(form1, "CommandStart");
   press(form1, "CommandStart");
+  app.trackWindow().window().setHeight(scene.trackHeight);
   while (app.simulation().chosenType != scene.simtype) press(form1, "CommandSimulation");
   if (app.simulation().contraction != scene.contraction) commands.TControl_Click();
   press(form1, "CommandStart");
@@ -93,7 +105,7 @@ bool capture(ui::Application& app, const Scene& scene, const QDir& into) {
   const auto target = app.runLoop().framesDrawn() + scene.frames;
   waitUntil([&] {
     return app.runLoop().framesDrawn() >= target &&
-           (!scene.worthShowing || scene.worthShowing(app.runLoop().state()));
+           (!scene.worthShowing || scene.worthShowing(app.simulation(), app.runLoop().state()));
   });
   return save(app, into, scene.file);
 }
@@ -107,13 +119,16 @@ int main(int argc, char* argv[]) {
   QDir().mkpath(into.path());
   ui::ApplyControlLook();
   ui::Application app;
-  app.trackWindow().window().setHeight(6000);  // a larger picture than the stored window's
   const Scene scenes[] = {
       {"round-track.png", 1, 15, true, 40},
       {"round-track-slow.png", 1, 5, false, 30},
       {"round-track-fast.png", 1, 28, true, 25},
       {"long-track.png", 2, 24, true, 45},
       {"terrell.png", 3, 27, false, 40, bodyPassingTheObserver},
+      // The body crosses the window alike at the stored height and taller.
+      {"terrell-stored-height.png", 3, 20, false, 10, seenBodyInTheMiddle, 3165},
+      {"terrell-double-height.png", 3, 20, false, 10, seenBodyInTheMiddle, 6330},
+      {"terrell-triple-height.png", 3, 20, false, 10, seenBodyInTheMiddle, 9495},
   };
   bool ok = captureChoosing(app, into);
   for (const Scene& scene : scenes) ok = capture(app, scene, into) && ok;
@@ -121,5 +136,9 @@ int main(int argc, char* argv[]) {
   if (app.simulation().mode == engine::RunMode::Running) press(app.controlWindow(), "CommandStart");
   app.commands().SwitchPalette();
   ok = capture(app, {"projector.png", 2, 24, true, 45}, into) && ok;
+  // Both windows three times as large, as on a projector across a room.
+  press(app.controlWindow(), "CommandStart");
+  app.aids().setZoom(3);
+  ok = capture(app, {"zoom-300.png", 1, 15, true, 30, nullptr, 3165}, into) && ok;
   return ok ? 0 : 1;
 }
