@@ -16,8 +16,9 @@
 // meant to alter the picture: RELATIVITY_UPDATE_GOLDEN=1 rewrites them.
 namespace {
 
-std::string goldenPath(int simtype) {
-  return std::string(GOLDEN_DIR) + "/scene" + std::to_string(simtype) + ".txt";
+std::string goldenPath(int simtype, fakes::GoldenScript script) {
+  return std::string(GOLDEN_DIR) + "/scene" + std::to_string(simtype) +
+         (script == fakes::GoldenScript::Stops ? "-stops" : "") + ".txt";
 }
 
 std::vector<std::string> hashesOf(const std::vector<fakes::FrameRecord>& frames) {
@@ -38,20 +39,20 @@ std::vector<std::string> readLines(const std::string& path) {
   return lines;
 }
 
-class GoldenRun : public testing::TestWithParam<int> {};
+class GoldenRun : public testing::TestWithParam<std::tuple<int, fakes::GoldenScript>> {};
 
 TEST_P(GoldenRun, EveryFrameMatchesTheStoredRun) {
-  const int simtype = GetParam();
-  const auto frames = fakes::RunGoldenScript(simtype);
+  const auto [simtype, script] = GetParam();
+  const auto frames = fakes::RunGoldenScript(simtype, script);
   ASSERT_EQ(frames.size(), static_cast<std::size_t>(fakes::kGoldenFrames));
   const auto hashes = hashesOf(frames);
   if (std::getenv("RELATIVITY_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream out(goldenPath(simtype));
+    std::ofstream out(goldenPath(simtype, script));
     for (const auto& hash : hashes) out << hash << '\n';
-    GTEST_SKIP() << "rewrote " << goldenPath(simtype);
+    GTEST_SKIP() << "rewrote " << goldenPath(simtype, script);
   }
-  const auto stored = readLines(goldenPath(simtype));
-  ASSERT_EQ(stored.size(), hashes.size()) << goldenPath(simtype);
+  const auto stored = readLines(goldenPath(simtype, script));
+  ASSERT_EQ(stored.size(), hashes.size()) << goldenPath(simtype, script);
   for (std::size_t i = 0; i < hashes.size(); ++i) {
     ASSERT_EQ(hashes[i], stored[i])
         << "frame " << i + 1 << " of demonstration " << simtype << " first differs; it drew:\n"
@@ -59,6 +60,9 @@ TEST_P(GoldenRun, EveryFrameMatchesTheStoredRun) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllDemonstrations, GoldenRun, testing::Values(1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(AllDemonstrations, GoldenRun,
+                         testing::Combine(testing::Values(1, 2, 3),
+                                          testing::Values(fakes::GoldenScript::Lesson,
+                                                          fakes::GoldenScript::Stops)));
 
 }  // namespace

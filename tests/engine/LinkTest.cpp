@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "tests/fakes/Rig.h"
 #include "ui/Link.h"
@@ -55,6 +57,47 @@ TEST(Link, TakesSoundValuesAndLeavesOutTheRestSayingWhy) {
   }
   for (const char* code : {"x_en", "d", "deut", "de-x", "de-abcdefghi", "zh-Hans-CN-x1-x2"}) {
     EXPECT_FALSE(ui::ParseLink(std::string("?lang=") + code).language) << code;
+  }
+}
+
+// The table of hostile values the browser's tests hold against the page too.
+std::vector<std::string> hostileValues() {
+  std::ifstream file(HOSTILE_LINK_VALUES);
+  std::vector<std::string> values;
+  for (std::string line; std::getline(file, line);) {
+    if (line.empty() || line.front() == '#') continue;
+    values.push_back(line == "(empty)" ? "" : line);
+  }
+  return values;
+}
+
+// Every word of a link leaves out every hostile value, once, saying so, and
+// takes nothing from it; given twice, even with sound values, it is left out.
+TEST(Link, EveryWordLeavesOutEveryHostileValue) {
+  const auto values = hostileValues();
+  ASSERT_GT(values.size(), 20U);
+  for (const char* word : {"demo", "v", "contraction", "height", "lang", "palette"}) {
+    // A demonstration, so that the words that need one are read for themselves.
+    const std::string demo = std::string(word) == "demo" ? "" : "demo=2&";
+    for (const std::string& value : values) {
+      const std::string query = "?" + demo + word + "=" + value;
+      const ui::Link link = ui::ParseLink(query);
+      EXPECT_EQ(link.demo, demo.empty() ? std::nullopt : std::optional<int>(2)) << query;
+      EXPECT_FALSE(link.speedClicks || link.contraction || link.height || link.language ||
+                   link.palette)
+          << query;
+      ASSERT_EQ(link.ignored.size(), 1U) << query;
+      EXPECT_EQ(link.ignored.front().rfind(word, 0), 0U) << query << ": " << link.ignored.front();
+    }
+  }
+  for (const char* repeated :
+       {"?demo=1&demo=1", "?demo=1&v=3&v=3", "?demo=1&height=400&height=400", "?lang=de&lang=de",
+        "?palette=usual&palette=usual", "?demo=1&contraction=on&contraction=on"}) {
+    const ui::Link link = ui::ParseLink(repeated);
+    EXPECT_FALSE(link.speedClicks || link.height || link.language || link.palette ||
+                 link.contraction)
+        << repeated;
+    EXPECT_EQ(link.ignored.size(), 1U) << repeated;
   }
 }
 

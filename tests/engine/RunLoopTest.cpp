@@ -78,14 +78,14 @@ TEST(Layout, TheTitleAndReadoutRowLieInsideTheClientAreaAtEverySize) {
         expectRowInside(rig, run);
         rig.runFrames(3);
         const float least = engine::ReadoutRowLeastWidth(rig.form2.displayView()) + frame;
-        for (auto [width, high] : {std::pair{least, ui::kTrackWindowMinHeight},
-                                   std::pair{least + 1234, 2600.0F}, std::pair{20000.0F, 12000.0F},
-                                   std::pair{least, 9000.0F}}) {
+        for (auto [width, high] :
+             {std::pair{least, ui::kTrackWindowMinHeight}, std::pair{least + 1234, 2600.0F},
+              std::pair{20000.0F, 12000.0F}, std::pair{least, 9000.0F}}) {
           rig.form2Window.setWidth(width);
           rig.form2Window.setHeight(high);
           rig.commands.Form2_Resize();
-          expectRowInside(rig, run + ", resized to " + std::to_string(width) + " x " +
-                                   std::to_string(high));
+          expectRowInside(
+              rig, run + ", resized to " + std::to_string(width) + " x " + std::to_string(high));
         }
       }
     }
@@ -206,6 +206,19 @@ TEST(RunLoop, FreezeHoldsThePictureAndStopStillEndsIt) {
   rig.runFor(0.06);
   EXPECT_EQ(rig.runLoop.framesDrawn(), drawnWhenFrozen + 1);
   EXPECT_EQ(rig.f1("Tv").text(), "2");
+  // Running again: steps, speed clicks and slow motion switched to and fro
+  // keep one chain of frames, ten a second.
+  rig.runFor(0.5);
+  const auto drawnRunning = rig.runLoop.framesDrawn();
+  for (int i = 0; i < 10; ++i) {
+    rig.commands.StepFrame();
+    rig.commands.CommandVinc_Click();
+    rig.commands.SlowMotion();
+    rig.commands.SlowMotion();
+    rig.runFor(0.1);
+  }
+  EXPECT_EQ(rig.runLoop.phase(), RunLoop::Phase::Running);
+  EXPECT_LE(rig.runLoop.framesDrawn() - drawnRunning, 11);
 
   rig.commands.CommandFreeze_Click();
   rig.runFor(0.5);

@@ -17,7 +17,7 @@ void times(Rig& rig, void (ui::Commands::*click)(), int count) {
 }
 
 // After which frame each action comes, as a user's clicks would.
-std::multimap<int, Action> script() {
+std::multimap<int, Action> lesson() {
   using C = ui::Commands;
   return {
       {5, [](Rig& r) { times(r, &C::CommandVinc_Click, 10); }},
@@ -39,6 +39,26 @@ std::multimap<int, Action> script() {
   };
 }
 
+std::multimap<int, Action> stops() {
+  using C = ui::Commands;
+  return {
+      {5, [](Rig& r) { times(r, &C::CommandVinc_Click, 12); }},
+      {50, [](Rig& r) { r.commands.CommandVzero_Click(); }},
+      {60, [](Rig& r) { times(r, &C::CommandVdec_Click, 8); }},  // while creeping on
+      {120, [](Rig& r) { r.commands.CommandVzero_Click(); }},
+      {125, [](Rig& r) { r.commands.CommandVzero_Click(); }},  // again, while creeping
+      {135, [](Rig& r) { times(r, &C::CommandVinc_Click, 20); }},
+      {200, [](Rig& r) { r.commands.TControl_Click(); }},
+      {210, [](Rig& r) { r.commands.CommandVzero_Click(); }},
+      {260, [](Rig& r) { times(r, &C::CommandVdec_Click, 25); }},  // after the creep ended
+      {320, [](Rig& r) { r.commands.CommandVzero_Click(); }},
+      {330, [](Rig& r) { times(r, &C::CommandVinc_Click, 9); }},
+      {400, [](Rig& r) { r.commands.CommandVzero_Click(); }},
+      {401, [](Rig& r) { r.commands.CommandVzero_Click(); }},
+      {440, [](Rig& r) { times(r, &C::CommandVdec_Click, 3); }},
+  };
+}
+
 // Nine significant digits tell every single-precision value apart.
 void appendNumber(std::string& out, float value) {
   char buffer[32];
@@ -48,17 +68,16 @@ void appendNumber(std::string& out, float value) {
 
 }  // namespace
 
-std::vector<FrameRecord> RunGoldenScript(int simtype) {
-  return RunGoldenScript(simtype, {kGoldenFrames, 0});
-}
-
 std::vector<int> GoldenScriptActionFrames() {
   std::vector<int> frames;
-  for (const auto& [frame, action] : script()) frames.push_back(frame);
+  for (const auto& [frame, action] : lesson()) frames.push_back(frame);
   return frames;
 }
 
-std::vector<FrameRecord> RunGoldenScript(int simtype, FreezeAndStep stepping) {
+namespace {
+
+std::vector<FrameRecord> runScript(int simtype, const std::multimap<int, Action>& actions,
+                                   FreezeAndStep stepping) {
   Rig rig;
   std::vector<FrameRecord> frames;
   std::size_t callsSeen = 0;
@@ -75,7 +94,6 @@ std::vector<FrameRecord> RunGoldenScript(int simtype, FreezeAndStep stepping) {
     frames.push_back(std::move(frame));
   });
   rig.startRun(simtype);
-  const auto actions = script();
   for (int drawn = 1; drawn < kGoldenFrames; ++drawn) {
     auto [first, last] = actions.equal_range(drawn);
     for (auto it = first; it != last; ++it) it->second(rig);
@@ -92,6 +110,17 @@ std::vector<FrameRecord> RunGoldenScript(int simtype, FreezeAndStep stepping) {
     rig.runFrames(drawn + 1);
   }
   return frames;
+}
+
+}  // namespace
+
+std::vector<FrameRecord> RunGoldenScript(int simtype, GoldenScript script) {
+  return runScript(simtype, script == GoldenScript::Lesson ? lesson() : stops(),
+                   {kGoldenFrames, 0});
+}
+
+std::vector<FrameRecord> RunGoldenScript(int simtype, FreezeAndStep stepping) {
+  return runScript(simtype, lesson(), stepping);
 }
 
 std::string FrameText(const FrameRecord& frame) {

@@ -25,11 +25,17 @@ struct FreezeAndStep {
 
 inline constexpr int kGoldenFrames = 500;
 
-// A scripted run of one demonstration: speed up and down, contraction
-// switched both ways, v = 0, a negative speed, a freeze, and laps or
-// restarts. The same script on any build gives the same frames.
-std::vector<FrameRecord> RunGoldenScript(int simtype);
-// The same run, frozen and stepped: it ends after the last step.
+// The scripts of the golden runs:
+// - Lesson: speed up and down, contraction switched both ways, v = 0, a
+//   negative speed, a freeze, and laps or restarts;
+// - Stops: v = 0 at speed and while creeping on, each followed by "v <" or
+//   "v >", v = 0 twice in a row, and v = 0 from a negative speed.
+enum class GoldenScript { Lesson, Stops };
+
+// A scripted run of one demonstration. The same script on any build gives
+// the same frames.
+std::vector<FrameRecord> RunGoldenScript(int simtype, GoldenScript script = GoldenScript::Lesson);
+// The lesson's run, frozen and stepped: it ends after the last step.
 std::vector<FrameRecord> RunGoldenScript(int simtype, FreezeAndStep stepping);
 
 // The frames after which the script acts.
