@@ -38,10 +38,7 @@ QString requestedLanguage(const QStringList& arguments) {
 
 // --palette, else the colours as the user last left them.
 std::optional<engine::Palette> requestedPalette(const QCommandLineParser& parser) {
-  const QString palette = parser.value(QStringLiteral("palette"));
-  if (palette == QStringLiteral("projector")) return engine::Palette::Projector;
-  if (palette == QStringLiteral("usual")) return engine::Palette::Usual;
-  return std::nullopt;
+  return engine::PaletteNamed(parser.value(QStringLiteral("palette")).toStdString());
 }
 
 // --zoom 150 or 150%, else the zoom as the user last left it.

@@ -6,6 +6,12 @@ namespace engine {
 using platform::PaletteColor;
 using platform::RGB;
 
+std::optional<Palette> PaletteNamed(std::string_view word) {
+  if (word == "projector") return Palette::Projector;
+  if (word == "usual") return Palette::Usual;
+  return std::nullopt;
+}
+
 Colours ColoursOf(Palette palette) {
   if (palette == Palette::Projector) {
     // White ground; every drawn colour at least 3:1 against it, the text 4.5:1.

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "platform/Colour.h"
 
 namespace engine {
@@ -23,5 +26,9 @@ struct Colours {
 };
 
 Colours ColoursOf(Palette palette);
+
+// The palette a word names, as links and the command line write it:
+// "projector" or "usual".
+std::optional<Palette> PaletteNamed(std::string_view word);
 
 }  // namespace engine

@@ -9,7 +9,6 @@ namespace engine {
 namespace {
 
 constexpr double kConvergence = 0.0001;  // track units
-constexpr double kTerrellWrapMargin = 1500;
 
 struct SeenEnd {
   double& position;  // seen position along the track
@@ -83,46 +82,6 @@ void advance(const Module1& m, RunState& run) {
   run.pos2 += m.v * m.rtrack * run.kstep;
 }
 
-// The wrap and restart bounds, in track units. They are measured on the
-// screen: above a scale of 1 the body is drawn wider than its track units,
-// and bounds taken as track units would let it run far out of the window
-// before it wraps, and restart it far out on the left.
-struct TerrellBounds {
-  double halfw, margin;
-};
-
-TerrellBounds terrellBounds(const RunContext& c) {
-  const double halfw = c.form2.window.width() / 2;
-  if (c.m.fract <= 1) return {halfw, kTerrellWrapMargin};
-  return {halfw / c.m.fract, kTerrellWrapMargin / c.m.fract};
-}
-
-void wrapTerrell(RunContext& c) {
-  RunState& run = c.run;
-  const auto [halfw, margin] = terrellBounds(c);
-  if (c.m.v > 0 && run.pos1 > halfw + margin) {
-    run.pos1 = run.pos2 = -halfw;
-    run.ts = run.tsfirst;
-    run.te = run.tefirst;
-    run.ts2 = run.ts2first;
-    run.te2 = run.tefirst;  // no delay of the second rear is saved
-    run.fresh = 1.0;
-  }
-  if (c.m.v < 0 && run.pos1 < -halfw) {
-    run.pos1 = run.pos2 = halfw + margin;
-  }
-}
-
-void wrap(RunContext& c) {
-  RunState& run = c.run;
-  if (c.m.simtype == 1 || c.m.simtype == 2) {
-    if (run.pos1 > c.m.tracklen) run.pos1 -= c.m.tracklen;
-    if (run.pos1 < 0) run.pos1 += c.m.tracklen;
-  } else if (c.m.simtype == 3) {
-    wrapTerrell(c);
-  }
-}
-
 void saveTrainPrevious(RunState& run) {
   run.xsold = run.xs;
   run.ysold = run.ys;
@@ -182,27 +141,35 @@ void solveSecondTrain(RunContext& c) {
   VectorAngle(run.xe2, run.ye2, run.ange2);
 }
 
-void saveSceneCopies(const Module1& m, RunState& run) {
+// The far edge's copies matter only where a passing body is drawn; the
+// other scenes never set what they copy.
+void saveSceneCopies(RunState& run) {
   run.arceold = run.arce;
   run.arcsold = run.arcs;
   run.arcs2old = run.arcs2;
   run.arce2old = run.arce2;
   run.srearold = run.srear;
   run.sfrontold = run.sfront;
-  if (m.simtype == 3) {
-    run.srear2old = run.srear2;
-    run.sfront2old = run.sfront2;
-  }
+  run.srear2old = run.srear2;
+  run.sfront2old = run.sfront2;
 }
 
 }  // namespace
+
+void WrapOnLap(RunContext& c) {
+  RunState& run = c.run;
+  if (run.pos1 > c.m.tracklen) run.pos1 -= c.m.tracklen;
+  if (run.pos1 < 0) run.pos1 += c.m.tracklen;
+}
 
 void FrameKinematics(RunContext& c) {
   RunState& run = c.run;
   runClocks(c.m, run);
   computeContraction(c);
   advance(c.m, run);
-  wrap(c);
+  if (const Demonstration* demonstration = DemonstrationOf(c.m, c.m.simtype)) {
+    demonstration->wrap(c);
+  }
   if (run.first == 0) {
     saveTrainPrevious(run);
     run.pos1sold = run.pos1s;
@@ -219,7 +186,7 @@ void FrameKinematics(RunContext& c) {
     run.first = 0;
   }
   solveSecondTrain(c);
-  saveSceneCopies(c.m, run);
+  saveSceneCopies(run);
   run.fresh = 0;
 }
 

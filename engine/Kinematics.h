@@ -9,4 +9,7 @@ namespace engine {
 // ends of both trains through the light delay, and the observed readouts.
 void FrameKinematics(RunContext& c);
 
+// Brings the train back onto its lap after a frame's advance either way.
+void WrapOnLap(RunContext& c);
+
 }  // namespace engine

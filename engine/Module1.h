@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/Colours.h"
+#include "engine/scenes/Demonstration.h"
 #include "platform/Colour.h"
 
 namespace engine {
@@ -22,7 +23,7 @@ struct Module1 {
   std::int16_t vstopped = 0;  // 1 after "v = 0", until "v >" or "v <"
   double freeze = 0;          // 1.0 while the picture is frozen
   platform::Rgb bgcolor = 0;  // background and erase colour
-  double simtype = 0;         // 1 round track, 2 long track, 3 Terrell rotation
+  double simtype = 0;         // the running demonstration's number in the table
   double cc = 0;              // limiting speed
   double rtrack = 0;          // track radius, track units
   double fract = 0;           // twips per track unit
@@ -34,8 +35,11 @@ struct Module1 {
   // The control window's choices, held as values: its captions show them in
   // the user's language and never decide what a click does.
   RunMode mode = RunMode::Idle;
-  int chosenType = 1;        // the demonstration chosen in the list, 1 to 3
+  int chosenType = 1;        // the demonstration chosen in the list, from 1
   bool contraction = false;  // the length-contraction switch
+
+  // The demonstrations the program offers, numbered from 1.
+  std::span<const Demonstration> demonstrations = Demonstrations();
 
   // The teaching aids, off until asked for.
   bool slowMotion = false;                      // frames 0.4 s apart instead of 0.1 s

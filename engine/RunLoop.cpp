@@ -6,8 +6,8 @@
 
 #include "engine/Constants.h"
 #include "engine/Kinematics.h"
+#include "engine/scenes/Demonstration.h"
 #include "engine/scenes/ReadoutRow.h"
-#include "engine/scenes/Scene.h"
 
 namespace engine {
 namespace {
@@ -60,12 +60,12 @@ bool RunLoop::setUp() {
   run_.first = 1.0;
   run_.fresh = 1.0;
   m_.simtype = m_.chosenType;
-  const SceneSteps* scene = SceneFor(m_.simtype);
-  if (scene == nullptr) {
+  demonstration_ = DemonstrationOf(m_, m_.simtype);
+  if (demonstration_ == nullptr) {
     program_.EndProgram();
     return false;
   }
-  form2_.Text5.setText(language_.localized(scene->title));
+  form2_.Text5.setText(language_.localized(demonstration_->title));
   SetDefaults(m_);
   form1_.Tcc.setText(language_.number(m_.cc));
   run_.cc2 = m_.cc * m_.cc;
@@ -74,7 +74,7 @@ bool RunLoop::setUp() {
   computeLayoutValues();
   run_.markScale = markScaleFor(m_.palette, form2_.window.height());
   form2_.window.surface().setPenWidth(static_cast<int>(kPenWidth * run_.markScale));
-  scene->layout(context_, scene->widthFactor);
+  demonstration_->layout(context_, demonstration_->widthFactor);
   return true;
 }
 
@@ -95,12 +95,8 @@ void RunLoop::computeLayoutValues() {
   m_.ptime = 0;
   m_.freeze = 0.0;
   run_.maxiter = 200;
-  run_.kstep = kFourPi / 1000;
-  run_.dtstop = m_.rtrack * run_.kstep / 10;
-  if (m_.simtype == 3) {
-    run_.kstep = kFourPi / 2000;
-    run_.dtstop = m_.rtrack * run_.kstep / 5;
-  }
+  run_.kstep = kFourPi / demonstration_->stepDivisor;
+  run_.dtstop = m_.rtrack * run_.kstep / demonstration_->creepDivisor;
   run_.ts = m_.rtrack / m_.cc;
   m_.v = 0;
   run_.ts2 = run_.rtrack2 / m_.cc;
@@ -126,7 +122,7 @@ void RunLoop::runFrame() {
   form2_.window.surface().DrawPoint(static_cast<float>(run_.x0dis), static_cast<float>(run_.y0),
                                     m_.colours.observer);
   FrameKinematics(context_);
-  SceneFor(m_.simtype)->frame(context_);
+  demonstration_->frame(context_);
   ++framesDrawn_;
   ++frameOfRun_;
   if (frameObserver_) frameObserver_();
@@ -182,8 +178,7 @@ void RunLoop::StepFrame() {
 }
 
 void RunLoop::PlaceReadouts() {
-  const SceneSteps* scene = SceneFor(m_.simtype);
-  if (scene != nullptr) scene->placeReadouts(context_);
+  if (const Demonstration* shown = DemonstrationOf(m_, m_.simtype)) shown->placeReadouts(context_);
 }
 
 // A callback of a replaced run, or one that outlived the program's end, does nothing.

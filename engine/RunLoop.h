@@ -64,6 +64,7 @@ class RunLoop {
   platform::Program& program_;
   const platform::Language& language_;
   RunState run_;
+  const Demonstration* demonstration_ = nullptr;  // the run's
   RunContext context_{m_, run_, form1_, form2_, language_};
   Phase phase_ = Phase::Idle;
   std::uint64_t runNumber_ = 0;

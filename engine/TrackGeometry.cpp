@@ -6,9 +6,8 @@
 #include "engine/Constants.h"
 
 namespace engine {
-namespace {
 
-void roundTrackPoint(double s, double r, double tracklen, double& x, double& y) {
+void RoundTrackPoint(double s, double r, double tracklen, double& x, double& y) {
   if (s < 0) s += tracklen;
   if (s < kPi * r) {
     x = r * std::sin(s / r);
@@ -20,6 +19,8 @@ void roundTrackPoint(double s, double r, double tracklen, double& x, double& y) 
   y = -r * std::cos(s / r);
 }
 
+namespace {
+
 // Brings s onto the lap: beyond either end of it the formulas of the last
 // piece would carry the point off the track.
 double wrapOntoLap(double s, double tracklen) {
@@ -30,7 +31,9 @@ double wrapOntoLap(double s, double tracklen) {
   return s;
 }
 
-void longTrackPoint(double s, double r, double tracklen, double& x, double& y) {
+}  // namespace
+
+void LongTrackPoint(double s, double r, double tracklen, double& x, double& y) {
   s = wrapOntoLap(s, tracklen);
   if (s < 2 * r) {
     x = s;
@@ -54,16 +57,15 @@ void longTrackPoint(double s, double r, double tracklen, double& x, double& y) {
   y = -r * std::cos(s / r);
 }
 
-}  // namespace
+void StraightLinePoint(double s, double r, double /*tracklen*/, double& x, double& y) {
+  x = s;
+  y = r;
+}
 
+// A number that names no demonstration leaves the point as it was given.
 void TrackPoint(const Module1& m, double s, double r, double& x, double& y, double& t) {
-  if (m.simtype == 1) {
-    roundTrackPoint(s, r, m.tracklen, x, y);
-  } else if (m.simtype == 2) {
-    longTrackPoint(s, r, m.tracklen, x, y);
-  } else if (m.simtype == 3) {
-    x = s;
-    y = r;
+  if (const Demonstration* demonstration = DemonstrationOf(m, m.simtype)) {
+    demonstration->trackPoint(s, r, m.tracklen, x, y);
   }
   t = std::sqrt(x * x + y * y) / m.cc;
 }

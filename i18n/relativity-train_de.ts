@@ -215,20 +215,12 @@
         <translation>Demonstrationen</translation>
     </message>
     <message>
-        <source>The three demonstrations and their numbers.</source>
-        <translation>Die drei Demonstrationen und ihre Nummern.</translation>
-    </message>
-    <message>
         <source>Message</source>
         <translation>Hinweis</translation>
     </message>
     <message>
         <source>What to do next.</source>
         <translation>Was als Nächstes zu tun ist.</translation>
-    </message>
-    <message>
-        <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation>Geht zur nächsten Demonstration: 1, 2, 3, 1, ...</translation>
     </message>
     <message>
         <source>Demonstration title</source>
@@ -249,6 +241,14 @@
     <message>
         <source>Proper time</source>
         <translation>Eigenzeit</translation>
+    </message>
+    <message>
+        <source>The demonstrations and their numbers.</source>
+        <translation>Die Demonstrationen und ihre Nummern.</translation>
+    </message>
+    <message>
+        <source>Steps to the next demonstration; after the last comes the first again.</source>
+        <translation>Geht zur nächsten Demonstration; nach der letzten kommt wieder die erste.</translation>
     </message>
 </context>
 <context>

@@ -215,20 +215,12 @@
         <translation>Demostraciones</translation>
     </message>
     <message>
-        <source>The three demonstrations and their numbers.</source>
-        <translation>Las tres demostraciones y sus números.</translation>
-    </message>
-    <message>
         <source>Message</source>
         <translation>Mensaje</translation>
     </message>
     <message>
         <source>What to do next.</source>
         <translation>Qué hacer a continuación.</translation>
-    </message>
-    <message>
-        <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation>Pasa a la siguiente demostración: 1, 2, 3, 1, ...</translation>
     </message>
     <message>
         <source>Demonstration title</source>
@@ -249,6 +241,14 @@
     <message>
         <source>Proper time</source>
         <translation>Tiempo propio</translation>
+    </message>
+    <message>
+        <source>The demonstrations and their numbers.</source>
+        <translation>Las demostraciones y sus números.</translation>
+    </message>
+    <message>
+        <source>Steps to the next demonstration; after the last comes the first again.</source>
+        <translation>Pasa a la siguiente demostración; después de la última vuelve la primera.</translation>
     </message>
 </context>
 <context>

@@ -215,20 +215,12 @@
         <translation>Démonstrations</translation>
     </message>
     <message>
-        <source>The three demonstrations and their numbers.</source>
-        <translation>Les trois démonstrations et leurs numéros.</translation>
-    </message>
-    <message>
         <source>Message</source>
         <translation>Message</translation>
     </message>
     <message>
         <source>What to do next.</source>
         <translation>Ce qu’il faut faire ensuite.</translation>
-    </message>
-    <message>
-        <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation>Passe à la démonstration suivante : 1, 2, 3, 1, ...</translation>
     </message>
     <message>
         <source>Demonstration title</source>
@@ -249,6 +241,14 @@
     <message>
         <source>Proper time</source>
         <translation>Temps propre</translation>
+    </message>
+    <message>
+        <source>The demonstrations and their numbers.</source>
+        <translation>Les démonstrations et leurs numéros.</translation>
+    </message>
+    <message>
+        <source>Steps to the next demonstration; after the last comes the first again.</source>
+        <translation>Passe à la démonstration suivante ; après la dernière revient la première.</translation>
     </message>
 </context>
 <context>

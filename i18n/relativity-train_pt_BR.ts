@@ -215,20 +215,12 @@
         <translation>Demonstrações</translation>
     </message>
     <message>
-        <source>The three demonstrations and their numbers.</source>
-        <translation>As três demonstrações e seus números.</translation>
-    </message>
-    <message>
         <source>Message</source>
         <translation>Mensagem</translation>
     </message>
     <message>
         <source>What to do next.</source>
         <translation>O que fazer em seguida.</translation>
-    </message>
-    <message>
-        <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation>Passa para a próxima demonstração: 1, 2, 3, 1, ...</translation>
     </message>
     <message>
         <source>Demonstration title</source>
@@ -249,6 +241,14 @@
     <message>
         <source>Proper time</source>
         <translation>Tempo próprio</translation>
+    </message>
+    <message>
+        <source>The demonstrations and their numbers.</source>
+        <translation>As demonstrações e seus números.</translation>
+    </message>
+    <message>
+        <source>Steps to the next demonstration; after the last comes the first again.</source>
+        <translation>Passa para a próxima demonstração; depois da última volta a primeira.</translation>
     </message>
 </context>
 <context>

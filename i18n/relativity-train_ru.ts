@@ -215,20 +215,12 @@
         <translation>Демонстрации</translation>
     </message>
     <message>
-        <source>The three demonstrations and their numbers.</source>
-        <translation>Три демонстрации и их номера.</translation>
-    </message>
-    <message>
         <source>Message</source>
         <translation>Сообщение</translation>
     </message>
     <message>
         <source>What to do next.</source>
         <translation>Что делать дальше.</translation>
-    </message>
-    <message>
-        <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation>Переходит к следующей демонстрации: 1, 2, 3, 1, ...</translation>
     </message>
     <message>
         <source>Demonstration title</source>
@@ -249,6 +241,14 @@
     <message>
         <source>Proper time</source>
         <translation>Собственное время</translation>
+    </message>
+    <message>
+        <source>The demonstrations and their numbers.</source>
+        <translation>Демонстрации и их номера.</translation>
+    </message>
+    <message>
+        <source>Steps to the next demonstration; after the last comes the first again.</source>
+        <translation>Переходит к следующей демонстрации; после последней снова идёт первая.</translation>
     </message>
 </context>
 <context>

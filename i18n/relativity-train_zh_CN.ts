@@ -215,20 +215,12 @@
         <translation>演示</translation>
     </message>
     <message>
-        <source>The three demonstrations and their numbers.</source>
-        <translation>三个演示及其编号。</translation>
-    </message>
-    <message>
         <source>Message</source>
         <translation>提示</translation>
     </message>
     <message>
         <source>What to do next.</source>
         <translation>下一步要做什么。</translation>
-    </message>
-    <message>
-        <source>Steps to the next demonstration: 1, 2, 3, 1, ...</source>
-        <translation>切换到下一个演示：1、2、3、1……</translation>
     </message>
     <message>
         <source>Demonstration title</source>
@@ -249,6 +241,14 @@
     <message>
         <source>Proper time</source>
         <translation>固有时</translation>
+    </message>
+    <message>
+        <source>The demonstrations and their numbers.</source>
+        <translation>各个演示及其编号。</translation>
+    </message>
+    <message>
+        <source>Steps to the next demonstration; after the last comes the first again.</source>
+        <translation>切换到下一个演示；最后一个之后回到第一个。</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,15 @@ class Control {
   virtual float height() const = 0;
   virtual void setLeft(float twips) = 0;
   virtual void setTop(float twips) = 0;
+
+  // What a screen reader calls the control; a button's caption serves as
+  // its name unless it is given one.
+  virtual void setAccessibleName(const std::string& name) = 0;
+  // The name followed by the control's text, kept current: a label that
+  // shows a value has no other way onto the accessibility bus.
+  virtual void nameWithText(std::string name) = 0;
+  // The one sentence its tooltip says.
+  virtual void setTip(const std::string& tip) = 0;
 };
 
 // A top-level window: its outer rectangle on the screen in twips, and the

@@ -2,7 +2,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/scenes/Scene.h"
+#include "engine/scenes/Demonstration.h"
 #include "ui/Commands.h"
 
 namespace ui {
@@ -13,9 +13,9 @@ namespace {
 // only the roles the last demonstration drew are mapped.
 std::vector<std::pair<platform::Rgb, platform::Rgb>> colourChanges(const engine::Colours& from,
                                                                    const engine::Colours& to,
-                                                                   double simtype) {
-  const engine::SceneSteps* scene = engine::SceneFor(simtype);
-  const bool passingBody = scene != nullptr && scene->drawsBody;
+                                                                   const engine::Module1& m) {
+  const engine::Demonstration* shown = engine::DemonstrationOf(m, m.simtype);
+  const bool passingBody = shown != nullptr && shown->drawsBody;
   std::vector<std::pair<platform::Rgb, platform::Rgb>> changes = {{from.background, to.background},
                                                                   {from.seenEnd, to.seenEnd},
                                                                   {from.direction, to.direction},
@@ -51,7 +51,7 @@ void Commands::SwitchPalette() {
 void Commands::applyPalette() {
   const engine::Colours wanted = engine::ColoursOf(m_.palette);
   if (wanted == m_.colours) return;
-  const auto changes = colourChanges(m_.colours, wanted, m_.simtype);
+  const auto changes = colourChanges(m_.colours, wanted, m_);
   engine::UsePalette(m_, m_.palette);
   form2_.window.surface().Recolour(changes);
   paintControlWindow();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "engine/Module1.h"
@@ -35,6 +36,7 @@ constexpr platform::Text FreezeCaption(bool frozen) {
 }
 
 // "1 = Round Track" and the rest, one line each, every line ended by CR LF.
-std::string DemonstrationList(const platform::Language& language);
+std::string DemonstrationList(std::span<const engine::Demonstration> demonstrations,
+                              const platform::Language& language);
 
 }  // namespace ui

@@ -38,10 +38,10 @@ constexpr std::array<ControlHelp, 12> kControlWindow = {{
     {"LType", TR_TEXT("Help", "Demonstration type"),
      TR_TEXT("Help", "Click to choose the next demonstration."), true},
     {"Text7", TR_TEXT("Help", "Demonstrations"),
-     TR_TEXT("Help", "The three demonstrations and their numbers.")},
+     TR_TEXT("Help", "The demonstrations and their numbers.")},
     {"Text5", TR_TEXT("Help", "Message"), TR_TEXT("Help", "What to do next.")},
     {"CommandSimulation", kNoName,
-     TR_TEXT("Help", "Steps to the next demonstration: 1, 2, 3, 1, ...")},
+     TR_TEXT("Help", "Steps to the next demonstration; after the last comes the first again.")},
 }};
 
 constexpr std::array<ControlHelp, 7> kTrackWindow = {{
@@ -62,6 +62,20 @@ std::span<const ControlHelp> ControlWindowHelp() {
 }
 std::span<const ControlHelp> TrackWindowHelp() {
   return kTrackWindow;
+}
+
+void ApplyHelp(platform::Form& window, std::span<const ControlHelp> help,
+               const platform::Language& language) {
+  for (const ControlHelp& entry : help) {
+    platform::Control& control = window.control(entry.control);
+    const std::string name = language.localized(entry.accessibleName);
+    if (entry.nameCarriesText) {
+      control.nameWithText(name);
+    } else if (!name.empty()) {
+      control.setAccessibleName(name);
+    }
+    control.setTip(language.localized(entry.tip));
+  }
 }
 
 }  // namespace ui

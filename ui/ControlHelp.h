@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Form.h"
 #include "platform/Language.h"
 
 namespace ui {
@@ -24,21 +25,7 @@ std::span<const ControlHelp> ControlWindowHelp();
 std::span<const ControlHelp> TrackWindowHelp();
 
 // Gives each control of a window its names and tip, in the user's language.
-// A window's controls, whatever the toolkit, answer nameWithText,
-// setAccessibleName and setTip.
-template <typename Window>
-void ApplyHelp(Window& window, std::span<const ControlHelp> help,
-               const platform::Language& language) {
-  for (const ControlHelp& entry : help) {
-    auto& control = window.control(entry.control);
-    const std::string name = language.localized(entry.accessibleName);
-    if (entry.nameCarriesText) {
-      control.nameWithText(name);
-    } else if (!name.empty()) {
-      control.setAccessibleName(name);
-    }
-    control.setTip(language.localized(entry.tip));
-  }
-}
+void ApplyHelp(platform::Form& window, std::span<const ControlHelp> help,
+               const platform::Language& language);
 
 }  // namespace ui

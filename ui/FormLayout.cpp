@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/Views.h"
+#include "engine/scenes/Demonstration.h"
 #include "ui/Captions.h"
 
 namespace ui {
@@ -23,8 +24,9 @@ constexpr std::array<StoredControl, 18> kControlWindow = {{
     {"Lv", K::Label, {nullptr, "v"}, 1320, 600, 135, 255, true},
     {"Tv", K::TextBox, {nullptr, "Text2"}, 1560, 600, 495, 285, true},
     {"Lcc", K::Label, {nullptr, "c"}, 1320, 1080, 135, 255, true},
-    // The list of demonstrations is written by the load, from the scenes.
-    {"Text7", K::MultiLineTextBox, {nullptr, "Text7"}, 2760, 480, 1935, 670, true},
+    // The list of demonstrations is written by the load, from their table,
+    // which gives the box its height too.
+    {"Text7", K::MultiLineTextBox, {nullptr, "Text7"}, 2760, 480, 1935, 0, true},
     {"Text5", K::TextBox, {nullptr, "Text5"}, 2040, 120, 2775, 285, true, true},
     {"TTime", K::TextBox, {nullptr, "TTime"}, 4200, 1560, 615, 285, true},
     {"LTime", K::Label, TR_TEXT("Control window", "Local Time"), 3360, 1560, 975, 255, true},
@@ -49,17 +51,34 @@ constexpr std::array<StoredControl, 7> kTrackWindow = {{
      false, kBlack},
 }};
 
+// The list box holds a line for each demonstration and a thin margin.
+constexpr float kListLineHeight = 220, kListMargin = 10;
+
 }  // namespace
 
+WindowLayout ControlWindowLayoutFor(std::size_t demonstrations) {
+  WindowLayout layout{TR_TEXT("Control window", "Control Display"),
+                      4935,
+                      2010,
+                      {kControlWindow.begin(), kControlWindow.end()}};
+  for (StoredControl& control : layout.controls) {
+    if (control.name == "Text7") {
+      control.height = static_cast<float>(demonstrations) * kListLineHeight + kListMargin;
+    }
+  }
+  return layout;
+}
+
 const WindowLayout& ControlWindowLayout() {
-  static const WindowLayout stored{TR_TEXT("Control window", "Control Display"), 4935, 2010,
-                                   kControlWindow};
+  static const WindowLayout stored = ControlWindowLayoutFor(engine::Demonstrations().size());
   return stored;
 }
 
 const WindowLayout& TrackWindowLayout() {
-  static const WindowLayout stored{TR_TEXT("Track window", "Track Display"), 5340,
-                                   engine::kStoredTrackHeight, kTrackWindow};
+  static const WindowLayout stored{TR_TEXT("Track window", "Track Display"),
+                                   5340,
+                                   engine::kStoredTrackHeight,
+                                   {kTrackWindow.begin(), kTrackWindow.end()}};
   return stored;
 }
 

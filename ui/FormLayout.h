@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "platform/Colour.h"
 #include "platform/Language.h"
@@ -26,8 +27,8 @@ struct StoredControl {
 
 struct WindowLayout {
   platform::Text caption;
-  float clientWidth, clientHeight;          // twips
-  std::span<const StoredControl> controls;  // in tab order
+  float clientWidth, clientHeight;      // twips
+  std::vector<StoredControl> controls;  // in tab order
 };
 
 // The track window cannot be made lower than this, in twips: it keeps the
@@ -35,7 +36,9 @@ struct WindowLayout {
 // (1680 twips above an observer at mid-height + 500) inside.
 inline constexpr float kTrackWindowMinHeight = 2400;
 
-// The control window and the track window as stored.
+// The control window as stored, its list box as high as the program's
+// demonstrations need, and the track window.
+WindowLayout ControlWindowLayoutFor(std::size_t demonstrations);
 const WindowLayout& ControlWindowLayout();
 const WindowLayout& TrackWindowLayout();
 

@@ -7,6 +7,33 @@ namespace {
 using A = KeyAction;
 constexpr platform::Text kNoMenu{};
 
+struct Aid {
+  KeyAction action;
+  const char* name;
+  bool isSwitch;
+};
+
+constexpr Aid kAids[] = {
+    {A::None, "", false},
+    {A::Step, "step", false},
+    {A::SlowMotion, "slowMotion", true},
+    {A::SavePicture, "save", false},
+    {A::CopyPicture, "copy", false},
+    {A::Palette, "palette", true},
+    {A::KeyList, "keys", false},
+    {A::FullScreen, "fullScreen", false},
+    {A::ZoomIn, "zoomIn", false},
+    {A::ZoomOut, "zoomOut", false},
+    {A::UsualSize, "usualSize", false},
+};
+
+const Aid& aidOf(KeyAction action) {
+  for (const Aid& aid : kAids) {
+    if (aid.action == action) return aid;
+  }
+  return kAids[0];
+}
+
 constexpr KeyHelp kKeys[] = {
     {{"Space", "Return"},
      TR_TEXT("Keys", "Space or Return"),
@@ -113,26 +140,22 @@ constexpr platform::Text kLegendColours[] = {TR_TEXT("Keys", "Black"), TR_TEXT("
                                              TR_TEXT("Keys", "Light yellow"),
                                              TR_TEXT("Keys", "White")};
 
-// Both tracks draw a train the same way.
-constexpr ColourLegend trainLegend(platform::Text demonstration) {
-  return {demonstration,
-          {TR_TEXT("Keys", "the train where it truly is"),
-           TR_TEXT("Keys", "where the observer sees its front and rear"),
-           TR_TEXT("Keys", "the directions in which the observer sees the train"),
-           TR_TEXT("Keys", "the trail of the seen rear")}};
+}  // namespace
+
+const char* ActionName(KeyAction action) {
+  return aidOf(action).name;
 }
 
-constexpr ColourLegend kLegends[] = {
-    trainLegend(TR_TEXT("Demonstrations", "Round Track")),
-    trainLegend(TR_TEXT("Demonstrations", "Horse Racing Track")),
-    {TR_TEXT("Demonstrations", "Terrell rotation"),
-     {TR_TEXT("Keys", "the observer's dot"),
-      TR_TEXT("Keys", "where the observer sees the ends of each edge"),
-      TR_TEXT("Keys", "the directions in which the observer sees each edge"),
-      TR_TEXT("Keys", "the two edges of the body where they truly are")}},
-};
+std::optional<KeyAction> ActionNamed(std::string_view name) {
+  for (const Aid& aid : kAids) {
+    if (aid.action != A::None && name == aid.name) return aid.action;
+  }
+  return std::nullopt;
+}
 
-}  // namespace
+bool IsSwitch(KeyAction action) {
+  return aidOf(action).isSwitch;
+}
 
 std::span<const KeyHelp> KeyList() {
   return kKeys;
@@ -140,10 +163,6 @@ std::span<const KeyHelp> KeyList() {
 
 std::span<const platform::Text, 4> LegendColours() {
   return kLegendColours;
-}
-
-std::span<const ColourLegend> ColourLegends() {
-  return kLegends;
 }
 
 platform::Text ProjectorLegend() {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <span>
+#include <string_view>
 
 #include "platform/Language.h"
 
@@ -22,6 +24,12 @@ enum class KeyAction {
   UsualSize,
 };
 
+// An aid's name across the bridge to the page's script ("step",
+// "slowMotion", ...), and whether it is a switch that is on or off.
+const char* ActionName(KeyAction action);
+std::optional<KeyAction> ActionNamed(std::string_view name);
+bool IsSwitch(KeyAction action);
+
 // One line of the list of keys, on the desktop, the page or both.
 struct KeyHelp {
   const char* keys[2];   // Qt's portable names ("Right", "Ctrl+S"); the second may be empty
@@ -35,17 +43,9 @@ struct KeyHelp {
 
 std::span<const KeyHelp> KeyList();
 
-// The four colours of the usual palette that the legends explain: black,
-// light red, light yellow and white.
+// The four colours of the usual palette that each demonstration's legend
+// explains: black, light red, light yellow and white.
 std::span<const platform::Text, 4> LegendColours();
-
-// What each of those colours means in one demonstration, in their order.
-struct ColourLegend {
-  platform::Text demonstration;
-  platform::Text meanings[4];
-};
-
-std::span<const ColourLegend> ColourLegends();
 
 // How the projector palette shows the same four.
 platform::Text ProjectorLegend();

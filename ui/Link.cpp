@@ -96,7 +96,7 @@ struct Rule {
 };
 
 const Rule kRules[] = {
-    {"demo", [](std::string_view v) { return v == "1" || v == "2" || v == "3"; }, "1, 2 or 3",
+    {"demo", [](std::string_view v) { return digits(v, 1, 2); }, "a demonstration's number",
      [](Link& l, const std::string& v) { l.demo = std::stoi(v); }},
     {"v", signedNumber, "a whole number from -30 to 30",
      [](Link& l, const std::string& v) { l.speedClicks = std::stoi(v); }},
@@ -106,18 +106,18 @@ const Rule kRules[] = {
      [](Link& l, const std::string& v) { l.height = std::stoi(v); }},
     {"lang", languageCode, "a language code such as de or pt_BR",
      [](Link& l, const std::string& v) { l.language = v; }},
-    {"palette", [](std::string_view v) { return v == "projector" || v == "usual"; },
+    {"palette", [](std::string_view v) { return engine::PaletteNamed(v).has_value(); },
      "projector or usual",
-     [](Link& l, const std::string& v) {
-       l.palette = v == "projector" ? engine::Palette::Projector : engine::Palette::Usual;
-     }},
+     [](Link& l, const std::string& v) { l.palette = engine::PaletteNamed(v); }},
 };
 
-bool inRange(const Link& link) {
+bool inRange(const Link& link, std::size_t demonstrations) {
+  const bool demo =
+      !link.demo || (*link.demo >= 1 && *link.demo <= static_cast<int>(demonstrations));
   const bool speed = !link.speedClicks || std::abs(*link.speedClicks) <= 30;
   const bool height =
       !link.height || (*link.height >= kLowestPanel && *link.height <= kHighestPanel);
-  return speed && height;
+  return demo && speed && height;
 }
 
 // A value as a warning may quote it: short, and printable.
@@ -142,7 +142,7 @@ int clicksFor(const engine::Module1& m) {
 
 }  // namespace
 
-Link ParseLink(std::string_view query) {
+Link ParseLink(std::string_view query, std::size_t demonstrations) {
   Link link;
   const auto pairs = pairsOf(query);
   for (const Rule& rule : kRules) {
@@ -154,7 +154,7 @@ Link ParseLink(std::string_view query) {
       continue;
     }
     Link trial;
-    if (!rule.valid(value) || (rule.keep(trial, value), !inRange(trial))) {
+    if (!rule.valid(value) || (rule.keep(trial, value), !inRange(trial, demonstrations))) {
       link.ignored.push_back(std::string(rule.key) + "=" + quoted(value) + " is not " +
                              rule.expected);
       continue;
@@ -183,7 +183,8 @@ std::string LinkQuery(const engine::Module1& m) {
 
 void PrepareRun(const Link& link, Commands& commands, const engine::Module1& m,
                 platform::Window& trackWindow) {
-  if (!link.demo) return;
+  if (!link.demo || *link.demo < 1 || *link.demo > static_cast<int>(m.demonstrations.size()))
+    return;
   if (m.mode == engine::RunMode::Running) commands.CommandStart_Click();
   if (m.mode == engine::RunMode::Idle) commands.CommandStart_Click();
   while (m.chosenType != *link.demo) commands.CommandSimulation_Click();

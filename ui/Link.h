@@ -13,7 +13,7 @@
 namespace ui {
 
 // A prepared demonstration, as a link's query names it:
-//   demo=1|2|3, v=-30..30 (clicks of "v >", or of "v <" when negative),
+//   demo=<a demonstration's number>, v=-30..30 (clicks of "v >", or of "v <" when negative),
 //   contraction=on|off, height=<track panel, CSS pixels>, lang=<code>,
 //   palette=projector|usual.
 struct Link {
@@ -27,9 +27,10 @@ struct Link {
   std::vector<std::string> ignored;
 };
 
-// Reads a query ("?demo=2&v=24"); anything it cannot take is left out, and
-// said why. Keys it does not know are no concern of it.
-Link ParseLink(std::string_view query);
+// Reads a query ("?demo=2&v=24") for a program of so many demonstrations;
+// anything it cannot take is left out, and said why. Keys it does not know
+// are no concern of it.
+Link ParseLink(std::string_view query, std::size_t demonstrations);
 
 // The query of a link to the run as it stands: demonstration, speed (in
 // clicks), contraction and palette.

@@ -12,7 +12,7 @@ void Commands::Form1_Load() {
   f.Tv.setText("0");
   f.Tcc.setText("0");
   f.LType.setText(platform::PlainNumberText(m_.chosenType));
-  f.Text7.setText(DemonstrationList(language_));
+  f.Text7.setText(DemonstrationList(m_.demonstrations, language_));
   for (platform::Control* c : {&f.Tv, &f.Tcc, &f.LType, &f.Text5, &f.TTime, &f.Text7}) {
     c->setVisible(false);
   }

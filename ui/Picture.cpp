@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Picture.h"
 
-#include "engine/scenes/Scene.h"
+#include "engine/scenes/Demonstration.h"
 #include "platform/NumberText.h"
 
 namespace ui {
@@ -14,8 +14,9 @@ std::string PictureName(const engine::Module1& m) {
 std::vector<PictureText> PictureTexts(const engine::Module1& m, std::int64_t frameOfRun,
                                       const platform::Language& language) {
   const int shown = engine::ShownDemonstration(m);
-  const engine::SceneSteps* scene = engine::SceneFor(shown);
-  return {{"Title", scene != nullptr ? language.localized(scene->listName) : std::string()},
+  const engine::Demonstration* demonstration = engine::DemonstrationOf(m, shown);
+  return {{"Title",
+           demonstration != nullptr ? language.localized(demonstration->listName) : std::string()},
           {"Software", "Relativity Train"},
           {"Demonstration", std::to_string(shown)},
           {"v", platform::PlainNumberText(m.v)},

@@ -84,7 +84,7 @@ void Commands::stopRunning() {
 
 void Commands::stepType() {
   int n = m_.chosenType + 1;
-  if (n > 3) n = 1;
+  if (n > static_cast<int>(m_.demonstrations.size())) n = 1;
   m_.chosenType = n;
   form1_.LType.setText(platform::PaddedNumberText(n));
 }

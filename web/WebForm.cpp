@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/WebForm.h"
 
+#include <algorithm>
 #include <stdexcept>
+
+#include "ui/Commands.h"
 
 namespace web {
 namespace {
@@ -22,11 +25,12 @@ Kind kindOf(ui::ControlKind kind) {
   return Kind::Label;
 }
 
-// The controls a user can press: every button, the type label and the
-// contraction switch.
+// The controls a user can press: those the handlers answer.
 bool clickable(const ui::StoredControl& stored) {
-  return stored.kind == ui::ControlKind::Button || stored.name == "LType" ||
-         stored.name == "TControl";
+  const auto handlers = ui::Commands::ClickHandlers();
+  return std::any_of(handlers.begin(), handlers.end(), [&](const ui::ClickHandler& handler) {
+    return handler.control == stored.name;
+  });
 }
 
 }  // namespace
@@ -57,6 +61,15 @@ platform::WebControl& WebForm::control(std::string_view name) {
 
 void WebForm::onClick(std::string_view name, std::function<void()> action) {
   actions_.insert_or_assign(std::string(name), std::move(action));
+}
+
+void WebForm::clientResized(double width, double height, double ratio) {
+  window_.clientResized(width, height, ratio);
+  if (resized_) resized_();
+}
+
+void WebForm::close() {
+  if (closed_) closed_();
 }
 
 bool WebForm::click(int controlId) {

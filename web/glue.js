@@ -262,11 +262,26 @@ mergeInto(LibraryManager.library, {
   web_warn: function (text) {
     console.warn(UTF8ToString(text));
   },
-  web_stored_projector: function () {
-    return RelativityPage.stored('projector');
+  // The choices kept in the browser's storage; a browser may refuse it (a
+  // private window, a sandboxed frame), and then nothing is kept.
+  web_setting__deps: ['$stringToNewUTF8'],
+  web_setting: function (key) {
+    try {
+      const value = localStorage.getItem('relativity-train.' + UTF8ToString(key));
+      return value === null ? 0 : stringToNewUTF8(value);
+    } catch (refused) {
+      return 0;
+    }
   },
-  web_stored_slow_motion: function () {
-    return RelativityPage.stored('slowMotion');
+  web_set_setting: function (key, value) {
+    try {
+      localStorage.setItem('relativity-train.' + UTF8ToString(key), UTF8ToString(value));
+    } catch (refused) {
+      // The choice holds for this visit.
+    }
+  },
+  web_page_action: function (name) {
+    RelativityPage.keys.perform(UTF8ToString(name));
   },
 
   web_timer_start__deps: ['$Page'],

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,48 +41,49 @@ std::vector<std::string> linesOf(char* text) {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void web_start() {
-  const engine::Palette palette = link.palette.value_or(
-      web_stored_projector() == 1 ? engine::Palette::Projector : engine::Palette::Usual);
-  program = std::make_unique<web::WebApp>(palette, web_stored_slow_motion() == 1, link);
+  program = std::make_unique<web::WebApp>(link);
   web::AfterStart(*program);
 }
-EMSCRIPTEN_KEEPALIVE void web_aid(int action) {
-  if (program) program->aid(static_cast<ui::KeyAction>(action));
+// An aid the page's keys or menu asked for, by its name.
+EMSCRIPTEN_KEEPALIVE void web_aid(const char* name) {
+  const std::optional<ui::KeyAction> action = ui::ActionNamed(name);
+  if (program && action) program->core().RunAid(*action);
 }
 // The keys and colours, in the page's language, as JSON; valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* web_key_list() {
   static std::string last;
-  last = program ? program->keyList() : "{}";
+  last = program ? program->core().keyListJson() : "{}";
   return last.c_str();
-}
-EMSCRIPTEN_KEEPALIVE void web_on_click(int control) {
-  program->click(control);
-}
-EMSCRIPTEN_KEEPALIVE void web_on_timer(int timer) {
-  program->timer(timer);
-}
-EMSCRIPTEN_KEEPALIVE void web_on_close(int window) {
-  program->close(window);
-}
-EMSCRIPTEN_KEEPALIVE void web_on_paint(int window) {
-  program->paint(window);
-}
-EMSCRIPTEN_KEEPALIVE void web_on_client_resized(int window, double width, double height,
-                                                double ratio) {
-  program->clientResized(window, width, height, ratio);
 }
 // The state of the run as JSON, valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* web_state() {
   static std::string last;
-  last = program ? program->state() : "{}";
+  last = program ? program->core().stateJson() : "{}";
   return last.c_str();
+}
+// The page's events; none reaches a program not yet started.
+EMSCRIPTEN_KEEPALIVE void web_on_click(int control) {
+  if (program) program->click(control);
+}
+EMSCRIPTEN_KEEPALIVE void web_on_timer(int timer) {
+  if (program) program->timer(timer);
+}
+EMSCRIPTEN_KEEPALIVE void web_on_close(int window) {
+  if (program) program->close(window);
+}
+EMSCRIPTEN_KEEPALIVE void web_on_paint(int window) {
+  if (program) program->paint(window);
+}
+EMSCRIPTEN_KEEPALIVE void web_on_client_resized(int window, double width, double height,
+                                                double ratio) {
+  if (program) program->clientResized(window, width, height, ratio);
 }
 
 }  // extern "C"
 
 int main() {
   char* query = web_query();
-  link = ui::ParseLink(query);
+  link = ui::ParseLink(query, engine::Demonstrations().size());
   std::free(query);
   for (const std::string& ignored : link.ignored)
     web_warn(("Link: " + ignored + "; left out.").c_str());

@@ -8,29 +8,25 @@ RelativityPage.keys = ((page) => {
   // ---- Keys, the menu of aids, the list of keys ------------------------------
 
   let keyList = { keys: [], colours: [], legends: [], projector: '' };
-  // The numbers of the program's KeyAction.
-  const actions = { step: 1, slowMotion: 2, save: 3, copy: 4, palette: 5, keys: 6, fullScreen: 7 };
 
+  // Every aid goes to the program by its name; those only the page can give
+  // come back to perform().
   function run(action) {
-    switch (action) {
-      case actions.step:
-        Module._web_aid(action);
-        break;
-      case actions.slowMotion:
-        Module._web_aid(action);
-        page.keepChoice('slowMotion');
-        break;
-      case actions.palette:
-        Module._web_aid(action);
-        page.keepChoice('projector');
-        break;
-      case actions.save: page.picture.savePicture(); break;
-      case actions.copy: page.picture.copyPicture(); break;
-      case actions.keys: showKeys(); break;
-      case actions.fullScreen: page.panel.toggleFullScreen(); break;
-      default: break;
-    }
+    const name = stringToNewUTF8(action);
+    Module._web_aid(name);
+    Module._free(name);
     updateMenu();
+  }
+
+  const pageActions = {
+    save: () => page.picture.savePicture(),
+    copy: () => page.picture.copyPicture(),
+    keys: () => showKeys(),
+    fullScreen: () => page.panel.toggleFullScreen(),
+  };
+
+  function perform(action) {
+    if (pageActions[action]) pageActions[action]();
   }
 
   // Whether a key event is the key a list entry names ("Right", "Ctrl+S", "?").
@@ -49,7 +45,7 @@ RelativityPage.keys = ((page) => {
     // Copying a selected text stays the browser's.
     if (event.ctrlKey && String(window.getSelection()).length > 0) return;
     for (const entry of keyList.keys) {
-      if (entry.action === 0) continue;
+      if (!entry.action) continue;
       if (entry.keys.some((name) => matchesKey(event, name))) {
         event.preventDefault();
         run(entry.action);
@@ -60,10 +56,9 @@ RelativityPage.keys = ((page) => {
 
   function updateMenu() {
     const state = page.state();
+    const on = { slowMotion: state.slowMotion, palette: state.projector };
     for (const item of byId('aids').children) {
-      const action = Number(item.dataset.action);
-      if (action === actions.slowMotion) item.setAttribute('aria-checked', String(state.slowMotion));
-      if (action === actions.palette) item.setAttribute('aria-checked', String(state.projector));
+      if (item.dataset.action in on) item.setAttribute('aria-checked', String(on[item.dataset.action]));
     }
   }
 
@@ -74,8 +69,7 @@ RelativityPage.keys = ((page) => {
       if (!entry.menu) continue;
       const item = document.createElement('button');
       item.type = 'button';
-      item.setAttribute('role', entry.action === actions.slowMotion || entry.action === actions.palette
-        ? 'menuitemcheckbox' : 'menuitem');
+      item.setAttribute('role', entry.switch ? 'menuitemcheckbox' : 'menuitem');
       item.dataset.action = entry.action;
       item.textContent = entry.menu + '  (' + entry.shown + ')';
       item.addEventListener('click', () => {
@@ -141,5 +135,5 @@ RelativityPage.keys = ((page) => {
     });
   }
 
-  return { start };
+  return { start, perform };
 })(RelativityPage);

@@ -101,27 +101,6 @@ const RelativityPage = (() => {
       .catch((error) => console.warn('The texts are not kept for offline use: ' + error.message));
   }
 
-  // ---- Choices that last: the palette and slow motion ----------------------
-
-  page.stored = (key) => {
-    try {
-      const value = localStorage.getItem('relativity-train.' + key);
-      return value === null ? -1 : Number(value === 'true');
-    } catch (ignored) {
-      return -1;  // storage refused (a private window, a sandboxed frame)
-    }
-  };
-
-  // Only the choice the user just made is kept: a palette a link asked for
-  // holds for that visit alone.
-  page.keepChoice = (key) => {
-    try {
-      localStorage.setItem('relativity-train.' + key, String(page.state()[key]));
-    } catch (ignored) {
-      // Not kept, but the choice holds for this visit.
-    }
-  };
-
   // ---- Ending --------------------------------------------------------------
 
   // The control panel's close box ends the program, so it asks first.

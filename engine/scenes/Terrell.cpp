@@ -9,6 +9,8 @@ namespace {
 
 // Width of the sliver drawn for a pair of directions found out of order.
 constexpr double kSliver = 0.001;
+// How far past the window's right edge the body runs before it restarts.
+constexpr double kTerrellWrapMargin = 1500;
 
 // One edge of the body, with the values its previous frame drew.
 struct Edge {
@@ -51,7 +53,38 @@ void drawEdge(const RunContext& c, const Edge& e) {
   DrawObserverArc(s, run, e.arcRadius, m.colours.direction, e.angs, e.ange);
 }
 
+// The wrap and restart bounds, in track units. They are measured on the
+// screen: above a scale of 1 the body is drawn wider than its track units,
+// and bounds taken as track units would let it run far out of the window
+// before it wraps, and restart it far out on the left.
+struct TerrellBounds {
+  double halfw, margin;
+};
+
+TerrellBounds terrellBounds(const RunContext& c) {
+  const double halfw = c.form2.window.width() / 2;
+  if (c.m.fract <= 1) return {halfw, kTerrellWrapMargin};
+  return {halfw / c.m.fract, kTerrellWrapMargin / c.m.fract};
+}
+
 }  // namespace
+
+// The body runs across the window and comes back from its far side.
+void TerrellWrap(RunContext& c) {
+  RunState& run = c.run;
+  const auto [halfw, margin] = terrellBounds(c);
+  if (c.m.v > 0 && run.pos1 > halfw + margin) {
+    run.pos1 = run.pos2 = -halfw;
+    run.ts = run.tsfirst;
+    run.te = run.tefirst;
+    run.ts2 = run.ts2first;
+    run.te2 = run.tefirst;  // no delay of the second rear is saved
+    run.fresh = 1.0;
+  }
+  if (c.m.v < 0 && run.pos1 < -halfw) {
+    run.pos1 = run.pos2 = halfw + margin;
+  }
+}
 
 void TerrellLayout(RunContext& c, double widthFactor) {
   WideWindowLayout(c, widthFactor);

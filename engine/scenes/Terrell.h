@@ -7,5 +7,6 @@ namespace engine {
 
 void TerrellLayout(RunContext& c, double widthFactor);
 void TerrellFrame(RunContext& c);
+void TerrellWrap(RunContext& c);
 
 }  // namespace engine

@@ -34,10 +34,6 @@ class QtControl : public Control, private QObject {
   // Runs the action on a click, or on Space or Return while the control
   // has the keyboard; a clickable label joins the Tab chain.
   void onClick(std::function<void()> action);
-  // Screen readers hear the name followed by the control's current text.
-  void nameWithText(std::string name);
-  void setAccessibleName(const std::string& name);
-  void setTip(const std::string& tip);
 
   std::string text() const override;
   void setText(const std::string& text) override;
@@ -51,6 +47,9 @@ class QtControl : public Control, private QObject {
   float height() const override { return height_; }
   void setLeft(float twips) override;
   void setTop(float twips) override;
+  void setAccessibleName(const std::string& name) override;
+  void nameWithText(std::string name) override;
+  void setTip(const std::string& tip) override;
 
  private:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -44,9 +44,13 @@ void web_load_catalogue(const char* language);
 char* web_query();
 // Tells the page's console why part of its link was left out.
 void web_warn(const char* text);
-// The choices the user left on this page last time: -1 none, 0 no, 1 yes.
-int web_stored_projector();
-int web_stored_slow_motion();
+// A choice kept in the browser's storage, allocated with malloc; null when
+// none is kept or storage is refused. Keeping one may be refused too.
+char* web_setting(const char* key);
+void web_set_setting(const char* key, const char* value);
+// An aid only the page can give (saving, copying, the key list, full
+// screen), by its name.
+void web_page_action(const char* name);
 
 void web_timer_start(int timer, double milliseconds);  // below 0: as soon as events allow
 void web_timer_cancel(int timer);

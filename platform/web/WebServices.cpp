@@ -4,6 +4,8 @@
 #include <emscripten.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 #include "platform/web/WebBridge.h"
 
@@ -40,6 +42,18 @@ void WebScheduler::fire(int timer) {
 void WebScheduler::cancelAll() {
   for (const auto& [timer, callback] : pending_) web_timer_cancel(timer);
   pending_.clear();
+}
+
+std::optional<std::string> WebSettings::value(std::string_view key) const {
+  char* kept = web_setting(std::string(key).c_str());
+  if (kept == nullptr) return std::nullopt;
+  std::string value(kept);
+  std::free(kept);
+  return value;
+}
+
+void WebSettings::setValue(std::string_view key, std::string_view value) {
+  web_set_setting(std::string(key).c_str(), std::string(value).c_str());
 }
 
 void WebProgram::EndProgram() {

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "platform/Services.h"
+#include "platform/Settings.h"
 
 namespace platform {
 
@@ -29,6 +30,14 @@ class WebScheduler final : public Scheduler {
 
   std::map<int, Callback> pending_;
   int next_ = 1;
+};
+
+// The choices kept in the browser's storage for this page; a browser that
+// refuses storage (a private window, a sandboxed frame) keeps nothing.
+class WebSettings final : public Settings {
+ public:
+  std::optional<std::string> value(std::string_view key) const override;
+  void setValue(std::string_view key, std::string_view value) override;
 };
 
 class WebProgram final : public Program {

@@ -60,11 +60,6 @@ class WebControl final : public Control {
   WebControl(int window, int id, Kind kind, const std::string& name, float left, float top,
              float width, float height, bool centred, int foreColour, bool clickable);
 
-  // Screen readers hear the name followed by the control's current text.
-  void nameWithText(std::string name);
-  void setAccessibleName(const std::string& name);
-  void setTip(const std::string& tip);
-
   std::string text() const override { return text_; }
   void setText(const std::string& text) override;
   bool isVisible() const override { return visible_; }
@@ -77,6 +72,9 @@ class WebControl final : public Control {
   float height() const override { return height_; }
   void setLeft(float twips) override;
   void setTop(float twips) override;
+  void setAccessibleName(const std::string& name) override;
+  void nameWithText(std::string name) override;
+  void setTip(const std::string& tip) override;
 
  private:
   void place();

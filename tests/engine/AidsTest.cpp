@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/Colours.h"
-#include "engine/scenes/Scene.h"
+#include "engine/scenes/Demonstration.h"
 #include "tests/fakes/GoldenRun.h"
 #include "tests/fakes/Rig.h"
 
@@ -160,7 +160,7 @@ TEST(ProjectorPalette, EveryColourStandsOutFromTheBackground) {
 TEST(Palettes, ColoursOfDifferentMeaningsDiffer) {
   for (engine::Palette palette : {engine::Palette::Usual, engine::Palette::Projector}) {
     const engine::Colours c = engine::ColoursOf(palette);
-    for (const engine::SceneSteps& scene : engine::Scenes()) {
+    for (const engine::Demonstration& scene : engine::Demonstrations()) {
       std::vector<std::pair<const char*, platform::Rgb>> shown = {{"background", c.background},
                                                                   {"seen ends", c.seenEnd},
                                                                   {"directions", c.direction},

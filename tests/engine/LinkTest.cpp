@@ -10,6 +10,10 @@
 
 namespace {
 
+ui::Link parse(std::string_view query) {
+  return ui::ParseLink(query, engine::Demonstrations().size());
+}
+
 // What a link asks for, and what it leaves out.
 TEST(Link, TakesSoundValuesAndLeavesOutTheRestSayingWhy) {
   struct Case {
@@ -40,23 +44,23 @@ TEST(Link, TakesSoundValuesAndLeavesOutTheRestSayingWhy) {
       {"?&&=&demo", {}, {}, {}, {}, 1},
   };
   for (const Case& c : cases) {
-    const ui::Link link = ui::ParseLink(c.query);
+    const ui::Link link = parse(c.query);
     EXPECT_EQ(link.demo, c.demo) << c.query;
     EXPECT_EQ(link.speedClicks, c.clicks) << c.query;
     EXPECT_EQ(link.contraction, c.contraction) << c.query;
     EXPECT_EQ(link.height, c.height) << c.query;
     EXPECT_EQ(link.ignored.size(), c.ignored) << c.query;
   }
-  const ui::Link hostile = ui::ParseLink("?lang=%3Cimg%20src=x%3E&palette=projector");
+  const ui::Link hostile = parse("?lang=%3Cimg%20src=x%3E&palette=projector");
   EXPECT_FALSE(hostile.language);
   EXPECT_EQ(hostile.palette, engine::Palette::Projector);
   EXPECT_EQ(hostile.ignored.size(), 1U);
   // Language codes of two or three letters, then parts of two to eight.
   for (const char* code : {"pt_BR", "de", "yue-Hant-HK", "zh-Hans-CN-x1"}) {
-    EXPECT_EQ(ui::ParseLink(std::string("?lang=") + code).language, code);
+    EXPECT_EQ(parse(std::string("?lang=") + code).language, code);
   }
   for (const char* code : {"x_en", "d", "deut", "de-x", "de-abcdefghi", "zh-Hans-CN-x1-x2"}) {
-    EXPECT_FALSE(ui::ParseLink(std::string("?lang=") + code).language) << code;
+    EXPECT_FALSE(parse(std::string("?lang=") + code).language) << code;
   }
 }
 
@@ -81,7 +85,7 @@ TEST(Link, EveryWordLeavesOutEveryHostileValue) {
     const std::string demo = std::string(word) == "demo" ? "" : "demo=2&";
     for (const std::string& value : values) {
       const std::string query = "?" + demo + word + "=" + value;
-      const ui::Link link = ui::ParseLink(query);
+      const ui::Link link = parse(query);
       EXPECT_EQ(link.demo, demo.empty() ? std::nullopt : std::optional<int>(2)) << query;
       EXPECT_FALSE(link.speedClicks || link.contraction || link.height || link.language ||
                    link.palette)
@@ -93,7 +97,7 @@ TEST(Link, EveryWordLeavesOutEveryHostileValue) {
   for (const char* repeated :
        {"?demo=1&demo=1", "?demo=1&v=3&v=3", "?demo=1&height=400&height=400", "?lang=de&lang=de",
         "?palette=usual&palette=usual", "?demo=1&contraction=on&contraction=on"}) {
-    const ui::Link link = ui::ParseLink(repeated);
+    const ui::Link link = parse(repeated);
     EXPECT_FALSE(link.speedClicks || link.height || link.language || link.palette ||
                  link.contraction)
         << repeated;
@@ -108,13 +112,13 @@ TEST(Link, OpensTheRunItNamesAndComesBackTheSame) {
        {"demo=1&v=0&contraction=off", "demo=2&v=24&contraction=on", "demo=3&v=-30&contraction=off",
         "demo=2&v=30&contraction=on", "demo=1&v=-30&contraction=on", "demo=3&v=7&contraction=on"}) {
     fakes::Rig rig;
-    ui::PrepareRun(ui::ParseLink(query), rig.commands, rig.m, rig.form2Window);
+    ui::PrepareRun(parse(query), rig.commands, rig.m, rig.form2Window);
     EXPECT_EQ(rig.m.mode, engine::RunMode::Running) << query;
     rig.runFrames(rig.runLoop.framesDrawn() + 2);
     EXPECT_EQ(ui::LinkQuery(rig.m), query);
   }
   fakes::Rig rig;
-  ui::PrepareRun(ui::ParseLink("?demo=2&v=30&contraction=on&height=400"), rig.commands, rig.m,
+  ui::PrepareRun(parse("?demo=2&v=30&contraction=on&height=400"), rig.commands, rig.m,
                  rig.form2Window);
   EXPECT_EQ(rig.m.simtype, 2);
   EXPECT_EQ(rig.m.v, 29.5);  // what 30 clicks give with contraction on

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Control.h"
+#include "platform/Form.h"
 #include "platform/Surface.h"
 #include "ui/FormLayout.h"
 
@@ -72,9 +74,13 @@ class FakeControl final : public platform::Control {
   float height() const override { return height_; }
   void setLeft(float twips) override { left_ = twips; }
   void setTop(float twips) override { top_ = twips; }
+  void setAccessibleName(const std::string& name) override { accessibleName = name; }
+  void nameWithText(std::string name) override { accessibleName = std::move(name); }
+  void setTip(const std::string& text) override { tip = text; }
 
   platform::Rgb backColour = 0;
   platform::Rgb foreColour = 0;
+  std::string accessibleName, tip;
 
  private:
   std::string text_;
@@ -82,12 +88,22 @@ class FakeControl final : public platform::Control {
   float left_, top_, width_, height_;
 };
 
-// A window whose outer and client rectangle are one, unless a test gives it a frame.
-class FakeWindow final : public platform::Window {
+// A window whose outer and client rectangle are one, unless a test gives it
+// a frame; it is its own form, and a test clicks, resizes and closes it.
+class FakeWindow final : public platform::Window, public platform::Form {
  public:
   explicit FakeWindow(const ui::WindowLayout& stored);
 
-  FakeControl& control(const std::string& name) { return *controls_.at(name); }
+  platform::Window& window() override { return *this; }
+  FakeControl& control(std::string_view name) override;
+  void onClick(std::string_view name, std::function<void()> action) override;
+  void onResize(std::function<void()> handler) override { resized_ = std::move(handler); }
+  void onClose(std::function<void()> handler) override { closed_ = std::move(handler); }
+  // As a user would: only a control that is shown answers a click.
+  void click(std::string_view name);
+  void resize(float width, float height);
+  void close();
+
   RecordingSurface& recording() { return surface_; }
   // Draws on another surface from now on, instead of recording.
   void drawOn(platform::Surface& other) { drawing_ = &other; }
@@ -108,7 +124,9 @@ class FakeWindow final : public platform::Window {
   float frame = 0;  // twips of frame left and right together, none unless a test sets it
 
  private:
-  std::map<std::string, std::unique_ptr<FakeControl>> controls_;
+  std::map<std::string, std::unique_ptr<FakeControl>, std::less<>> controls_;
+  std::map<std::string, std::function<void()>, std::less<>> clicks_;
+  std::function<void()> resized_, closed_;
   RecordingSurface surface_;
   platform::Surface* drawing_ = &surface_;
   float left_ = 0, top_ = 0, width_, height_;

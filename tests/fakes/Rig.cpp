@@ -2,26 +2,18 @@
 #include "tests/fakes/Rig.h"
 
 namespace fakes {
-namespace {
 
-ui::ControlLookup lookupIn(FakeWindow& window) {
-  return [&window](std::string_view name) -> platform::Control& {
-    return window.control(std::string(name));
-  };
-}
-
-}  // namespace
-
-Rig::Rig()
-    : form1Window(ui::ControlWindowLayout()),
+Rig::Rig(std::span<const engine::Demonstration> demonstrations)
+    : form1Window(ui::ControlWindowLayoutFor(demonstrations.size())),
       form2Window(ui::TrackWindowLayout()),
-      form1(ui::Form1::Bind(form1Window, lookupIn(form1Window))),
-      form2(ui::Form2::Bind(form2Window, lookupIn(form2Window))),
-      runLoop(m, form1.panelView(), form2.displayView(), time, time, program, language),
-      commands(m, form1, form2, runLoop, program, language) {
-  commands.Form1_Load();
-  form1Window.setVisible(true);
-  commands.Form_Resize();
+      core({form1Window, form2Window, time, time, program, language, settings, shell},
+           demonstrations),
+      m(core.simulation()),
+      runLoop(core.runLoop()),
+      commands(core.commands()),
+      form1(core.form1()),
+      form2(core.form2()) {
+  core.start();
 }
 
 void Rig::startRun(int simtype) {

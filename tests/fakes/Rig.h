@@ -7,6 +7,7 @@
 #include "tests/fakes/VirtualTime.h"
 #include "ui/Commands.h"
 #include "ui/Forms.h"
+#include "ui/ProgramCore.h"
 
 namespace fakes {
 
@@ -14,7 +15,7 @@ namespace fakes {
 // queue: loaded as at start-up, driven by calls to its handlers.
 class Rig {
  public:
-  Rig();
+  explicit Rig(std::span<const engine::Demonstration> demonstrations = engine::Demonstrations());
 
   // Start, step the type to the given demonstration, Select: a run begins.
   void startRun(int simtype);
@@ -30,15 +31,19 @@ class Rig {
   const engine::RunState& state() const { return runLoop.state(); }
 
   platform::SourceLanguage language;
-  engine::Module1 m;
   VirtualTime time;
   FakeProgram program;
   FakeWindow form1Window;
   FakeWindow form2Window;
-  ui::Form1 form1;
-  ui::Form2 form2;
-  engine::RunLoop runLoop;
-  ui::Commands commands;
+  MemorySettings settings;
+  RecordingShell shell;
+  ui::ProgramCore core;
+  // The core's parts, by the names the tests use.
+  engine::Module1& m;
+  engine::RunLoop& runLoop;
+  ui::Commands& commands;
+  ui::Form1& form1;
+  ui::Form2& form2;
 };
 
 }  // namespace fakes

@@ -4,9 +4,14 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/Services.h"
+#include "platform/Settings.h"
+#include "ui/ProgramCore.h"
 
 namespace fakes {
 
@@ -51,6 +56,29 @@ class FakeProgram final : public platform::Program {
 
  private:
   bool ended_ = false;
+};
+
+// Settings kept for the life of the test.
+class MemorySettings final : public platform::Settings {
+ public:
+  std::optional<std::string> value(std::string_view key) const override {
+    const auto found = values_.find(key);
+    if (found == values_.end()) return std::nullopt;
+    return found->second;
+  }
+  void setValue(std::string_view key, std::string_view value) override {
+    values_.insert_or_assign(std::string(key), std::string(value));
+  }
+
+ private:
+  std::map<std::string, std::string, std::less<>> values_;
+};
+
+// A shell that notes which of its own aids it was asked for.
+class RecordingShell final : public ui::Shell {
+ public:
+  void perform(ui::KeyAction action) override { performed.push_back(action); }
+  std::vector<ui::KeyAction> performed;
 };
 
 }  // namespace fakes

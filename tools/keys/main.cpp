@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "engine/scenes/Demonstration.h"
 #include "ui/Keys.h"
 
 namespace {
@@ -20,12 +21,12 @@ std::string keysAndColours() {
     if (key.onDesktop)
       text += std::string("| ") + key.shown.source + " | " + key.does.source + " |\n";
   }
-  for (const ui::ColourLegend& legend : ui::ColourLegends()) {
-    text += std::string("\n## ") + legend.demonstration.source +
+  for (const engine::Demonstration& demonstration : engine::Demonstrations()) {
+    text += std::string("\n## ") + demonstration.listName.source +
             "\n\n| colour | what it shows |\n|---|---|\n";
     for (std::size_t i = 0; i < ui::LegendColours().size(); ++i) {
       text += std::string("| ") + ui::LegendColours()[i].source + " | " +
-              legend.meanings[i].source + " |\n";
+              demonstration.legend[i].source + " |\n";
     }
   }
   text += std::string("\n") + ui::ProjectorLegend().source + "\n";

@@ -3,13 +3,11 @@
 
 #include <optional>
 
-#include "engine/Module1.h"
-#include "engine/RunLoop.h"
 #include "platform/SteadyClock.h"
 #include "platform/qt/QtLanguage.h"
 #include "platform/qt/QtServices.h"
-#include "ui/Commands.h"
-#include "ui/Forms.h"
+#include "platform/qt/QtSettings.h"
+#include "ui/ProgramCore.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/TeachingAids.h"
 
@@ -21,8 +19,8 @@ struct StartOptions {
   std::optional<double> zoom;              // else as last left
 };
 
-// The whole program: the shared simulation variables, both windows, the
-// run loop and the handlers, wired together. Construct it after the
+// The desktop's shell: Qt's services, the two windows and the aids only a
+// desktop has, around the program's core. Construct it after the
 // QApplication and its translations; it loads the control window and shows it.
 class Application {
  public:
@@ -30,27 +28,23 @@ class Application {
 
   FormWindow& controlWindow() { return form1Window_; }
   FormWindow& trackWindow() { return form2Window_; }
-  engine::Module1& simulation() { return module_; }
-  engine::RunLoop& runLoop() { return runLoop_; }
-  Commands& commands() { return commands_; }
+  ProgramCore& core() { return core_; }
+  engine::Module1& simulation() { return core_.simulation(); }
+  engine::RunLoop& runLoop() { return core_.runLoop(); }
+  Commands& commands() { return core_.commands(); }
   TeachingAids& aids() { return aids_; }
   const platform::QtProgram& program() const { return program_; }
 
  private:
-  void connectHandlers();
-
-  engine::Module1 module_;
   platform::QtLanguage language_;
   platform::QtScheduler scheduler_;
   platform::SteadyClock clock_;
   platform::QtProgram program_;
+  platform::QtSettings settings_;
   FormWindow form2Window_;
   FormWindow form1Window_;
-  Form1 form1_;
-  Form2 form2_;
-  engine::RunLoop runLoop_;
-  Commands commands_;
   TeachingAids aids_;
+  ProgramCore core_;
 };
 
 // Font and style of the controls, chosen so every stored caption fits its

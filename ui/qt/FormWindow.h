@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Form.h"
 #include "platform/qt/QtControl.h"
 #include "platform/qt/QtWindow.h"
 #include "platform/qt/WindowWidget.h"
@@ -18,15 +19,20 @@ inline QString ToQString(std::string_view text) {
 }
 
 // A window with the controls of its stored layout, in tab order.
-class FormWindow final : public platform::WindowWidget {
+class FormWindow final : public platform::WindowWidget, public platform::Form {
  public:
   FormWindow(const WindowLayout& stored, const platform::Language& language);
 
   // The window as the handlers and the engine see it, in twips.
-  platform::Window& window() { return window_; }
-
-  platform::QtControl& control(std::string_view name);
-  void onClick(std::string_view name, std::function<void()> action);
+  platform::Window& window() override { return window_; }
+  platform::QtControl& control(std::string_view name) override;
+  void onClick(std::string_view name, std::function<void()> action) override;
+  void onResize(std::function<void()> handler) override {
+    WindowWidget::onResize(std::move(handler));
+  }
+  void onClose(std::function<void()> handler) override {
+    WindowWidget::onClose(std::move(handler));
+  }
 
   // The window, its controls, their font and the picture, larger as a whole.
   void setZoom(double zoom);

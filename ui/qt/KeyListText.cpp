@@ -17,17 +17,17 @@ QString row(const QString& first, const QString& second) {
 
 }  // namespace
 
-QString KeyListHtml() {
+QString KeyListHtml(std::span<const engine::Demonstration> demonstrations) {
   QString html = QStringLiteral("<table cellspacing='4'>");
   for (const KeyHelp& key : KeyList()) {
     if (key.onDesktop) html += row(translated(key.shown), translated(key.does));
   }
   html += QStringLiteral("</table>");
-  for (const ColourLegend& legend : ColourLegends()) {
+  for (const engine::Demonstration& demonstration : demonstrations) {
     html += QStringLiteral("<p><b>%1</b></p><table cellspacing='4'>")
-                .arg(translated(legend.demonstration));
+                .arg(translated(demonstration.listName));
     for (std::size_t i = 0; i < LegendColours().size(); ++i) {
-      html += row(translated(LegendColours()[i]), translated(legend.meanings[i]));
+      html += row(translated(LegendColours()[i]), translated(demonstration.legend[i]));
     }
     html += QStringLiteral("</table>");
   }

@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "engine/scenes/Scene.h"
 #include "platform/NumberText.h"
 #include "platform/qt/QtLanguage.h"
 #include "ui/Picture.h"
@@ -43,22 +42,45 @@ bool copiesSelectedText(const QWidget* focus, const QKeySequence& key) {
 
 }  // namespace
 
-TeachingAids::TeachingAids(engine::Module1& m, Commands& commands, const engine::RunLoop& runLoop,
-                           FormWindow& controlWindow, FormWindow& trackWindow,
-                           const platform::Language& language)
-    : m_(m),
-      commands_(commands),
-      runLoop_(runLoop),
-      language_(language),
-      control_(controlWindow),
-      track_(trackWindow),
-      settings_(QStringLiteral(APP_ID), QStringLiteral("relativity-train")) {
+TeachingAids::TeachingAids(FormWindow& controlWindow, FormWindow& trackWindow,
+                           platform::Settings& settings, const platform::Language& language)
+    : control_(controlWindow), track_(trackWindow), settings_(settings), language_(language) {
+  // Right click or the Menu key on the picture offers the same actions.
+  track_.setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TeachingAids::attach(ProgramCore& core, std::optional<double> zoom) {
+  core_ = &core;
   for (const KeyHelp& key : KeyList()) {
     if (key.onDesktop && key.action != KeyAction::None) addAction(key);
   }
-  // Right click or the Menu key on the picture offers the same actions.
-  track_.setContextMenuPolicy(Qt::ActionsContextMenu);
   QCoreApplication::instance()->installEventFilter(this);
+  const std::optional<std::string> kept = settings_.value("zoom");
+  setZoom(zoom.value_or(kept ? QString::fromStdString(*kept).toDouble() : 1.0));
+}
+
+void TeachingAids::addAction(const KeyHelp& key) {
+  auto* action = new QAction(platform::Translated(key.menu), this);
+  QList<QKeySequence> shortcuts;
+  for (const char* name : key.keys) {
+    if (*name != '\0') shortcuts << QKeySequence::fromString(QString::fromLatin1(name));
+  }
+  action->setShortcuts(shortcuts);
+  action->setShortcutVisibleInContextMenu(true);
+  action->setCheckable(IsSwitch(key.action));
+  connect(action, &QAction::triggered, this, [this, which = key.action] {
+    core_->RunAid(which);
+    showSwitches();
+  });
+  control_.addAction(action);
+  track_.addAction(action);
+  actions_[key.action] = action;
+}
+
+void TeachingAids::showSwitches() {
+  for (const auto& [which, action] : actions_) {
+    if (action->isCheckable()) action->setChecked(core_->AidIsOn(which));
+  }
 }
 
 bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
@@ -79,35 +101,6 @@ bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-void TeachingAids::addAction(const KeyHelp& key) {
-  auto* action = new QAction(platform::Translated(key.menu), this);
-  QList<QKeySequence> shortcuts;
-  for (const char* name : key.keys) {
-    if (*name != '\0') shortcuts << QKeySequence::fromString(QString::fromLatin1(name));
-  }
-  action->setShortcuts(shortcuts);
-  action->setShortcutVisibleInContextMenu(true);
-  const bool onOff = key.action == KeyAction::SlowMotion || key.action == KeyAction::Palette;
-  action->setCheckable(onOff);
-  connect(action, &QAction::triggered, this, [this, which = key.action] { run(which); });
-  control_.addAction(action);
-  track_.addAction(action);
-  actions_[key.action] = action;
-}
-
-void TeachingAids::restoreChoices() {
-  if (settings_.value(QStringLiteral("slowMotion"), false).toBool() != m_.slowMotion) {
-    commands_.SlowMotion();
-  }
-  if (settings_.value(QStringLiteral("projector"), false).toBool() !=
-      (m_.palette == engine::Palette::Projector)) {
-    commands_.SwitchPalette();
-  }
-  actions_.at(KeyAction::SlowMotion)->setChecked(m_.slowMotion);
-  actions_.at(KeyAction::Palette)->setChecked(m_.palette == engine::Palette::Projector);
-  setZoom(settings_.value(QStringLiteral("zoom"), 1.0).toDouble());
-}
-
 void TeachingAids::setZoom(double zoom) {
   zoom_ = std::clamp(zoom, kZooms[0], std::end(kZooms)[-1]);
   control_.setZoom(zoom_);
@@ -125,24 +118,11 @@ void TeachingAids::zoomStep(int steps) {
   const auto index =
       std::clamp<std::ptrdiff_t>(at - std::begin(kZooms) + steps, 0, std::ssize(kZooms) - 1);
   setZoom(kZooms[index]);
-  settings_.setValue(QStringLiteral("zoom"), zoom_);
+  settings_.setValue("zoom", QString::number(zoom_).toStdString());
 }
 
-void TeachingAids::run(KeyAction action) {
+void TeachingAids::perform(KeyAction action) {
   switch (action) {
-    case KeyAction::Step:
-      commands_.StepFrame();
-      break;
-    case KeyAction::SlowMotion:
-      commands_.SlowMotion();
-      settings_.setValue(QStringLiteral("slowMotion"), m_.slowMotion);
-      actions_.at(action)->setChecked(m_.slowMotion);
-      break;
-    case KeyAction::Palette:
-      commands_.SwitchPalette();
-      settings_.setValue(QStringLiteral("projector"), m_.palette == engine::Palette::Projector);
-      actions_.at(action)->setChecked(m_.palette == engine::Palette::Projector);
-      break;
     case KeyAction::SavePicture:
       savePicture();
       break;
@@ -161,29 +141,29 @@ void TeachingAids::run(KeyAction action) {
     case KeyAction::UsualSize:
       zoomStep(-std::ssize(kZooms));
       break;
-    case KeyAction::None:
-    case KeyAction::FullScreen:
+    default:  // the core's own, or the page's
       break;
   }
 }
 
 QImage TeachingAids::picture() const {
   QImage image = track_.grab().toImage();
-  for (const PictureText& text : PictureTexts(m_, runLoop_.frameOfRun(), language_)) {
+  for (const PictureText& text :
+       PictureTexts(core_->simulation(), core_->runLoop().frameOfRun(), language_)) {
     image.setText(QString::fromStdString(text.key), QString::fromStdString(text.value));
   }
   return image;
 }
 
 QString TeachingAids::pictureName() const {
-  return QString::fromStdString(PictureName(m_) + ".png");
+  return QString::fromStdString(PictureName(core_->simulation()) + ".png");
 }
 
 // The picture is taken at once; the run goes on while the user chooses where
 // it goes, since the dialog's own event loop runs the frames.
 void TeachingAids::savePicture() {
   const QImage image = picture();
-  QString folder = settings_.value(QStringLiteral("pictureFolder")).toString();
+  QString folder = QString::fromStdString(settings_.value("pictureFolder").value_or(""));
   if (folder.isEmpty() || !QDir(folder).exists()) {
     folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   }
@@ -201,14 +181,14 @@ void TeachingAids::savePicture() {
                              .arg(QDir::toNativeSeparators(path), error));
     return;
   }
-  settings_.setValue(QStringLiteral("pictureFolder"), QFileInfo(path).absolutePath());
+  settings_.setValue("pictureFolder", QFileInfo(path).absolutePath().toStdString());
 }
 
 void TeachingAids::showKeyList() {
   if (keyList_ == nullptr) {
     keyList_ = new QDialog(&control_);
     keyList_->setWindowTitle(QCoreApplication::translate("Picture", "Keys and colours"));
-    auto* text = new QLabel(KeyListHtml(), keyList_);
+    auto* text = new QLabel(KeyListHtml(core_->simulation().demonstrations), keyList_);
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
     text->setMinimumWidth(560);

@@ -5,28 +5,32 @@
 #include <QDialog>
 #include <QImage>
 #include <QPointer>
-#include <QSettings>
 #include <map>
+#include <optional>
 
-#include "engine/Module1.h"
-#include "engine/RunLoop.h"
-#include "ui/Commands.h"
+#include "platform/Language.h"
+#include "platform/Settings.h"
 #include "ui/Keys.h"
+#include "ui/ProgramCore.h"
 #include "ui/qt/FormWindow.h"
 
 namespace ui {
 
-// The aids a teacher asks for, on both windows: their keys, the track
-// window's menu, the list of keys, saving and copying the picture, and the
-// choices that last from one start of the program to the next.
-class TeachingAids final : public QObject {
+// The teaching aids on the desktop: their keys and the track window's menu,
+// all made from the one table of keys, and the aids only a desktop has:
+// saving and copying the picture, the list of keys, and zoom.
+class TeachingAids final : public QObject, public Shell {
  public:
-  TeachingAids(engine::Module1& m, Commands& commands, const engine::RunLoop& runLoop,
-               FormWindow& controlWindow, FormWindow& trackWindow,
+  TeachingAids(FormWindow& controlWindow, FormWindow& trackWindow, platform::Settings& settings,
                const platform::Language& language);
 
-  // The palette, slow motion and zoom as the user last left them.
-  void restoreChoices();
+  // Makes the actions of every aid for the program's core, and takes the
+  // zoom asked for, else as the user last left it.
+  void attach(ProgramCore& core, std::optional<double> zoom);
+  // The switches' marks in the menu, as the core has them.
+  void showSwitches();
+
+  void perform(KeyAction action) override;
 
   // Both windows larger as a whole: 1 (as stored) to 3.
   void setZoom(double zoom);
@@ -43,24 +47,21 @@ class TeachingAids final : public QObject {
 
  private:
   void addAction(const KeyHelp& key);
-  void run(KeyAction action);
   void zoomStep(int steps);
+  void savePicture();
+  void showKeyList();
   // An aid's key reaches its action whichever control has the keyboard: a
   // read-only box would otherwise keep the arrows for its cursor.
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void savePicture();
-  void showKeyList();
 
-  engine::Module1& m_;
-  Commands& commands_;
-  const engine::RunLoop& runLoop_;
-  const platform::Language& language_;
   FormWindow& control_;
   FormWindow& track_;
-  QSettings settings_;
+  platform::Settings& settings_;
+  const platform::Language& language_;
+  ProgramCore* core_ = nullptr;
   std::map<KeyAction, QAction*> actions_;
-  double zoom_ = 1;
   QPointer<QDialog> keyList_;
+  double zoom_ = 1;
 };
 
 // Writes the picture whole or not at all; empty, or why it could not.

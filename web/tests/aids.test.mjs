@@ -32,14 +32,15 @@ test('every key the list names does what the list says', async () => {
                                                  permissions: ['clipboard-read', 'clipboard-write'] });
   await waitFrames(page, 2);
   const list = await keyList(page);
-  const actions = list.keys.filter((entry) => entry.action !== 0);
-  assert.deepEqual(actions.map((entry) => entry.action).sort(), [1, 2, 3, 4, 5, 6, 7]);
+  const actions = list.keys.filter((entry) => entry.action !== '');
+  assert.deepEqual(actions.map((entry) => entry.action).sort(),
+                   ['copy', 'fullScreen', 'keys', 'palette', 'save', 'slowMotion', 'step']);
   for (const entry of actions) {
     for (const key of entry.keys.filter(Boolean)) {
       const press = () => page.keyboard.press(key.replace('Ctrl', 'Control').replace('Right', 'ArrowRight'));
       const before = await state(page);
       switch (entry.action) {
-        case 1: {  // a step, while frozen
+        case 'step': {  // a step, while frozen
           await page.click('#CommandFreeze');
           await page.waitForTimeout(250);
           const frozen = await frames(page);
@@ -51,17 +52,17 @@ test('every key the list names does what the list says', async () => {
           await page.click('#CommandFreeze');
           break;
         }
-        case 2:
+        case 'slowMotion':
           await press();
           assert.equal((await state(page)).slowMotion, !before.slowMotion, key);
           await press();
           break;
-        case 5:
+        case 'palette':
           await press();
           assert.equal((await state(page)).projector, !before.projector, key);
           await press();
           break;
-        case 3: {
+        case 'save': {
           const [download] = await Promise.all([page.waitForEvent('download'), press()]);
           assert.equal(download.suggestedFilename(), 'relativity-train-1-v5.png');
           const png = pngInfo(await readFile(await download.path()));
@@ -73,7 +74,7 @@ test('every key the list names does what the list says', async () => {
           assert.ok(Number(png.text.Frame) > 0);
           break;
         }
-        case 4: {
+        case 'copy': {
           await press();
           await page.waitForFunction(() => document.getElementById('status').textContent.length > 0);
           const items = await page.evaluate(() => navigator.clipboard.read()
@@ -81,14 +82,14 @@ test('every key the list names does what the list says', async () => {
           assert.ok(items.includes('image/png'), items.join(' '));
           break;
         }
-        case 6:
+        case 'keys':
           await press();
           assert.ok(await page.isVisible('#keys'), key);
           assert.ok((await page.textContent('#keys')).includes('Ctrl+S'));
           await page.keyboard.press('Escape');
           assert.equal(await page.isVisible('#keys'), false, `${key}: Escape closes`);
           break;
-        case 7:
+        case 'fullScreen':
           await press();
           await page.waitForTimeout(200);
           assert.ok(await page.evaluate(() => document.fullscreenElement !== null ||
@@ -110,10 +111,10 @@ test('the menu of aids offers the same actions', async () => {
   assert.equal(await page.getAttribute('#aids-menu', 'aria-expanded'), 'true');
   const items = await page.$$eval('#aids button', (all) => all.map((b) => b.textContent));
   assert.equal(items.length, 7, items.join(' | '));  // full screen too, on the page
-  await page.click('#aids button[data-action="2"]');  // slow motion
+  await page.click('#aids button[data-action="slowMotion"]');  // slow motion
   assert.equal((await state(page)).slowMotion, true);
   await page.click('#aids-menu');
-  assert.equal(await page.getAttribute('#aids button[data-action="2"]', 'aria-checked'), 'true');
+  assert.equal(await page.getAttribute('#aids button[data-action="slowMotion"]', 'aria-checked'), 'true');
   await page.keyboard.press('Escape');
   assert.equal(await page.isVisible('#aids'), false);
   await page.close();

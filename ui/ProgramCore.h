@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "engine/Module1.h"
+#include "engine/RunLoop.h"
+#include "platform/Form.h"
+#include "platform/Language.h"
+#include "platform/Services.h"
+#include "platform/Settings.h"
+#include "ui/Commands.h"
+#include "ui/Forms.h"
+#include "ui/Keys.h"
+#include "ui/Link.h"
+
+namespace ui {
+
+// The aids only a platform can give (saving and copying the picture, the
+// list of keys, full screen, zoom): the program asks its shell for them.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  virtual void perform(KeyAction action) = 0;
+};
+
+// What a shell gives the program: its two windows and its services.
+struct ProgramParts {
+  platform::Form& controlWindow;
+  platform::Form& trackWindow;
+  platform::Scheduler& scheduler;
+  platform::Clock& clock;
+  platform::Program& program;
+  const platform::Language& language;
+  platform::Settings& settings;
+  Shell& shell;
+};
+
+// How the program is asked to start: with a palette, and a demonstration
+// prepared by a link.
+struct StartChoices {
+  std::optional<engine::Palette> palette;  // else as the user last left it
+  Link link;
+};
+
+// The whole program, free of any toolkit: the simulation's variables, both
+// windows' controls, the run loop and the handlers, the teaching aids and
+// what they remember, and what a page reads of it all. A shell makes the
+// windows and the services and adds only what its platform has.
+class ProgramCore {
+ public:
+  explicit ProgramCore(
+      const ProgramParts& parts,
+      std::span<const engine::Demonstration> demonstrations = engine::Demonstrations());
+
+  // Connects the handlers, gives every control its names and tip, takes the
+  // remembered choices, loads and shows the control window, and opens the
+  // demonstration a link prepares.
+  void start(const StartChoices& choices = {});
+
+  // An aid asked for by its key or a menu: the switches are remembered, the
+  // platform's own aids go to the shell.
+  void RunAid(KeyAction action);
+  bool AidIsOn(KeyAction action) const;
+
+  // Where the run stands and the aids' keys, as JSON, for a page's script.
+  std::string stateJson() const;
+  std::string keyListJson() const;
+
+  engine::Module1& simulation() { return module_; }
+  const engine::Module1& simulation() const { return module_; }
+  engine::RunLoop& runLoop() { return runLoop_; }
+  const engine::RunLoop& runLoop() const { return runLoop_; }
+  Commands& commands() { return commands_; }
+  Form1& form1() { return form1_; }
+  Form2& form2() { return form2_; }
+  const platform::Language& language() const { return language_; }
+
+ private:
+  void connectHandlers();
+  void takeRememberedChoices();
+  void remember(const char* key, bool on);
+  std::string pictureTextsJson() const;
+
+  engine::Module1 module_;
+  platform::Form& controlWindow_;
+  platform::Form& trackWindow_;
+  platform::Program& program_;
+  const platform::Language& language_;
+  platform::Settings& settings_;
+  Shell& shell_;
+  Form1 form1_;
+  Form2 form2_;
+  engine::RunLoop runLoop_;
+  Commands commands_;
+  bool sizedByLink_ = false;  // the link gave the track window its height
+};
+
+}  // namespace ui
