@@ -44,13 +44,20 @@ RelativityPage.keys = ((page) => {
     return (names[key] || key).toLowerCase() === event.key.toLowerCase();
   }
 
+  // Text the user has selected, in the page or in a box.
+  function textSelected() {
+    const box = document.activeElement;
+    if (box && /^(INPUT|TEXTAREA)$/.test(box.tagName) && box.selectionStart !== box.selectionEnd) return true;
+    return String(window.getSelection()).length > 0;
+  }
+
   function onKey(event) {
     if (document.querySelector('dialog[open]') || page.state().mode === undefined) return;
-    // Copying a selected text stays the browser's.
-    if (event.ctrlKey && String(window.getSelection()).length > 0) return;
     for (const entry of keyList.keys) {
       if (entry.action === 0) continue;
       if (entry.keys.some((name) => matchesKey(event, name))) {
+        // Copying a selected text stays the browser's.
+        if (entry.action === actions.copy && textSelected()) return;
         event.preventDefault();
         run(entry.action);
         return;

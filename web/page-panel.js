@@ -151,16 +151,41 @@ RelativityPage.panel = ((page) => {
     return address.href;
   }
 
+  // Focus and selection as they are, to be given back.
+  function keepFocus() {
+    const focused = document.activeElement;
+    const selection = getSelection();
+    const ranges = Array.from({ length: selection.rangeCount }, (_, i) => selection.getRangeAt(i));
+    return () => {
+      if (focused && focused !== document.body) focused.focus({ preventScroll: true });
+      selection.removeAllRanges();
+      for (const range of ranges) selection.addRange(range);
+    };
+  }
+
+  // The link goes to the clipboard, leaving focus and selection alone. A
+  // browser that refuses shows it selected in a box; once the user has
+  // copied it from there, focus and selection go back where they were.
   function copyLink() {
     const link = currentLink();
     const field = byId('link');
     field.value = link;
-    field.hidden = false;
-    field.select();
     return Promise.resolve()
       .then(() => navigator.clipboard.writeText(link))
-      .then(() => page.say(qsTranslate('Page', 'The link is on the clipboard.')))
-      .catch(() => page.say(qsTranslate('Page', 'Copy the link from the box.')));
+      .then(() => {
+        field.hidden = true;
+        page.say(qsTranslate('Page', 'The link is on the clipboard.'));
+        layOut();
+      })
+      .catch(() => {
+        const giveBack = keepFocus();
+        field.hidden = false;
+        layOut();
+        field.focus();
+        field.select();
+        field.addEventListener('copy', () => setTimeout(giveBack), { once: true });
+        page.say(qsTranslate('Page', 'Copy the link from the box.'));
+      });
   }
 
   function start() {
