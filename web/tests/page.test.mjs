@@ -341,7 +341,7 @@ test('inside a frame on another site the page runs', async () => {
   host.close();
 });
 
-test('what a newcomer met: the end in sight, Start first, a close box that asks', async () => {
+test('what a newcomer met: the end in sight with a new start, Start first, a close box that asks', async () => {
   const page = await h.openPage('', { viewport: { width: 1000, height: 800 } });
   await page.keyboard.press('Tab');
   assert.equal(await page.evaluate(() => document.activeElement.id), 'CommandStart');
@@ -354,7 +354,7 @@ test('what a newcomer met: the end in sight, Start first, a close box that asks'
   assert.ok(await shown(page, 'window1'));
   await page.click('#window1 .close');
   await page.click('#confirm-end button[value="end"]');
-  assert.ok(await page.isVisible('#ended'));
+  await page.waitForSelector('#ended:not([hidden])');  // the dialog tells of its closing a moment later
   const box = await page.$eval('#ended', (e) => {
     const line = document.createRange();
     line.selectNodeContents(e);
@@ -364,6 +364,11 @@ test('what a newcomer met: the end in sight, Start first, a close box that asks'
             JSON.stringify(box));
   assert.equal(await page.getAttribute('#ended', 'role'), 'status');
   assert.ok((await page.textContent('#heading')).length > 0);
+  // The end offers a new start, with focus on it: the page as it was opened.
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'start-again');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#window1:not([hidden])');
+  assert.deepEqual([(await state(page)).mode, await page.isVisible('#ended')], ['idle', false]);
   await page.close();
 });
 
