@@ -178,3 +178,38 @@ test('every size, pixel ratio and language: in every state all is in reach, whol
               `${((Date.now() - started) / 1000).toFixed(0)} s`);
   assert.deepEqual(found, []);
 });
+
+// Browser zoom at 200 % in a 1280 x 800 window lays the page out in 640 x 400
+// CSS pixels at pixel ratio 2: that viewport, used with real clicks, is the
+// zoom. A run, the menu of aids and the key list work, and the checks hold.
+test('at 200 % zoom a run, the menu and the key list work', async () => {
+  const page = await h.openPage('', { viewport: { width: 640, height: 400 }, deviceScaleFactor: 2 });
+  const found = [];
+  const look = async (where) => {
+    const result = await page.evaluate(layoutProblems, { coarse: false, fits: true });
+    found.push(...result.problems.map((problem) => `${where}: ${problem}`));
+  };
+  await page.click('#CommandStart');
+  await page.click('#CommandSimulation');
+  await look('choosing');
+  await page.click('#CommandStart');
+  for (let i = 0; i < 10; ++i) await page.click('#CommandVinc');
+  await waitFrames(page, 3);
+  await look('running');
+  assert.deepEqual([(await state(page)).mode, (await state(page)).v], ['running', 10]);
+  await page.click('#aids-menu');
+  await look('menu');
+  await page.click('#aids [data-action="2"]');
+  assert.equal((await state(page)).slowMotion, true, 'slow motion from the menu');
+  await page.click('#aids-menu');
+  await page.click('#aids [data-action="6"]');
+  await page.waitForSelector('#keys[open]');
+  await look('key list');
+  await page.click('#keys form button');
+  assert.equal(await page.isVisible('#keys'), false);
+  await page.click('#CommandFreeze');
+  assert.equal((await state(page)).frozen, true);
+  assert.deepEqual(found, []);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
