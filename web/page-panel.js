@@ -110,8 +110,10 @@ RelativityPage.panel = ((page) => {
     // The page's tools follow the control panel in reading order, as they
     // do on the screen.
     byId('window1').after(byId('bar'));
-    // A press on the corner's grip starts a drag of the user's own.
+    // A press on the corner's grip starts a drag of the user's own (a panel
+    // scaled down has no grip).
     track.client.addEventListener('pointerdown', (event) => {
+      if (track.section.classList.contains('scaled-down')) return;
       const box = track.client.getBoundingClientRect();
       const grip = 18 * (track.client.currentCSSZoom || 1);
       if (event.clientX > box.right - grip && event.clientY > box.bottom - grip) userSized = true;
