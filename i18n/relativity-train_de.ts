@@ -469,10 +469,6 @@
 <context>
     <name>Page</name>
     <message>
-        <source>The program has ended. Reload the page to start it again.</source>
-        <translation>Das Programm wurde beendet. Laden Sie die Seite neu, um es wieder zu starten.</translation>
-    </message>
-    <message>
         <source>Close %1</source>
         <translation>%1 schließen</translation>
     </message>
@@ -551,6 +547,14 @@
     <message>
         <source>Copy the link from the box.</source>
         <translation>Kopieren Sie den Link aus dem Feld.</translation>
+    </message>
+    <message>
+        <source>The program has ended.</source>
+        <translation>Das Programm wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Neu starten</translation>
     </message>
 </context>
 <context>

@@ -469,10 +469,6 @@
 <context>
     <name>Page</name>
     <message>
-        <source>The program has ended. Reload the page to start it again.</source>
-        <translation>El programa ha terminado. Recargue la página para iniciarlo de nuevo.</translation>
-    </message>
-    <message>
         <source>Close %1</source>
         <translation>Cerrar %1</translation>
     </message>
@@ -551,6 +547,14 @@
     <message>
         <source>Copy the link from the box.</source>
         <translation>Copie el enlace del cuadro.</translation>
+    </message>
+    <message>
+        <source>The program has ended.</source>
+        <translation>El programa ha terminado.</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Empezar de nuevo</translation>
     </message>
 </context>
 <context>

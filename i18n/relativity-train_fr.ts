@@ -469,10 +469,6 @@
 <context>
     <name>Page</name>
     <message>
-        <source>The program has ended. Reload the page to start it again.</source>
-        <translation>Le programme est terminé. Rechargez la page pour le relancer.</translation>
-    </message>
-    <message>
         <source>Close %1</source>
         <translation>Fermer %1</translation>
     </message>
@@ -551,6 +547,14 @@
     <message>
         <source>Copy the link from the box.</source>
         <translation>Copiez le lien depuis le champ.</translation>
+    </message>
+    <message>
+        <source>The program has ended.</source>
+        <translation>Le programme est terminé.</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Recommencer</translation>
     </message>
 </context>
 <context>

@@ -469,10 +469,6 @@
 <context>
     <name>Page</name>
     <message>
-        <source>The program has ended. Reload the page to start it again.</source>
-        <translation>O programa terminou. Recarregue a página para iniciá-lo de novo.</translation>
-    </message>
-    <message>
         <source>Close %1</source>
         <translation>Fechar %1</translation>
     </message>
@@ -551,6 +547,14 @@
     <message>
         <source>Copy the link from the box.</source>
         <translation>Copie o link da caixa.</translation>
+    </message>
+    <message>
+        <source>The program has ended.</source>
+        <translation>O programa terminou.</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Começar de novo</translation>
     </message>
 </context>
 <context>

@@ -469,10 +469,6 @@
 <context>
     <name>Page</name>
     <message>
-        <source>The program has ended. Reload the page to start it again.</source>
-        <translation>Программа завершена. Обновите страницу, чтобы запустить её снова.</translation>
-    </message>
-    <message>
         <source>Close %1</source>
         <translation>Закрыть: %1</translation>
     </message>
@@ -551,6 +547,14 @@
     <message>
         <source>Copy the link from the box.</source>
         <translation>Скопируйте ссылку из поля.</translation>
+    </message>
+    <message>
+        <source>The program has ended.</source>
+        <translation>Программа завершена.</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Начать заново</translation>
     </message>
 </context>
 <context>

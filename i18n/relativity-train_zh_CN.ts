@@ -469,10 +469,6 @@
 <context>
     <name>Page</name>
     <message>
-        <source>The program has ended. Reload the page to start it again.</source>
-        <translation>程序已结束。重新加载页面即可再次启动。</translation>
-    </message>
-    <message>
         <source>Close %1</source>
         <translation>关闭%1</translation>
     </message>
@@ -551,6 +547,14 @@
     <message>
         <source>Copy the link from the box.</source>
         <translation>请从文本框中复制链接。</translation>
+    </message>
+    <message>
+        <source>The program has ended.</source>
+        <translation>程序已结束。</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>重新开始</translation>
     </message>
 </context>
 <context>

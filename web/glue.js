@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's side of the web platform: panels for windows, real form
 // elements for controls, a canvas per window in device pixels, and the
-// browser's timers. Geometry in CSS pixels (15 twips each). What the page
-// itself adds (its language, links, recording, keys) is in page.js.
+// browser's timers. Geometry in CSS pixels (15 twips each) of the panel's
+// own, before the page scales a panel to the room it has. What the page
+// itself adds (its language, links, recording, keys, where the panels stand
+// and at what scale) is in page.js and the parts beside it.
 
 mergeInto(LibraryManager.library, {
   $Page: {
@@ -26,20 +28,26 @@ mergeInto(LibraryManager.library, {
     press: function (id) {
       Module['_web_on_click'](id);
     },
-    // The client's size and the device pixels to the CSS pixel, to the program.
+    // Device pixels to the panel's CSS pixel: the screen's, times the scale
+    // the page gives the panel, so its picture stays sharp at any scale.
+    ratioOf: function (id) {
+      return (window.devicePixelRatio || 1) * (Page.windows[id].client.currentCSSZoom || 1);
+    },
+    // The client's size and its pixel ratio, to the program.
     sendSize: function (id) {
-      const client = Page.windows[id].client;
-      Module['_web_on_client_resized'](id, client.clientWidth, client.clientHeight,
-                                       window.devicePixelRatio || 1);
+      const w = Page.windows[id];
+      w.ratio = Page.ratioOf(id);
+      Module['_web_on_client_resized'](id, w.client.clientWidth, w.client.clientHeight, w.ratio);
     },
     // Zoom or another screen changes the ratio: every window's buffer follows.
     // The media query tells of most changes; a look at each frame and resize
     // catches those it misses (an emulated screen).
     ratio: 0,
     checkRatio: function () {
-      if ((window.devicePixelRatio || 1) === Page.ratio) return;
       Page.ratio = window.devicePixelRatio || 1;
-      for (const id in Page.windows) Page.sendSize(Number(id));
+      for (const id in Page.windows) {
+        if (Page.ratioOf(Number(id)) !== Page.windows[id].ratio) Page.sendSize(Number(id));
+      }
     },
     watchRatio: function () {
       Page.ratio = window.devicePixelRatio || 1;
@@ -77,12 +85,13 @@ mergeInto(LibraryManager.library, {
     close.setAttribute('aria-label', qsTranslate('Page', 'Close %1').replace('%1', title));
     close.addEventListener('click', () => RelativityPage.closeWindow(id, () => Module['_web_on_close'](id)));
     section.append(bar, client, close);
-    section.style.left = '0px';
-    section.style.top = '0px';
+    section.style.setProperty('--x', '0px');
+    section.style.setProperty('--y', '0px');
     document.getElementById('desktop').appendChild(section);
     Page.windows[id] = { section: section, client: client, canvas: canvas,
-                         context: canvas.getContext('2d') };
-    new ResizeObserver(() => Page.sendSize(id)).observe(client);
+                         context: canvas.getContext('2d'), ratio: 0 };
+    // Device pixels change with the client's size and with its scale.
+    new ResizeObserver(() => Page.sendSize(id)).observe(client, { box: 'device-pixel-content-box' });
     if (Object.keys(Page.windows).length === 1) {
       Page.watchRatio();
       window.addEventListener('resize', Page.checkRatio);
@@ -96,11 +105,13 @@ mergeInto(LibraryManager.library, {
   // The panel's frame: a 1-pixel border round a 20-pixel title bar and the
   // client area (see the page's style). Read from the styles, which the
   // program and the user's dragging both set, so a hidden panel has a size.
+  // Where the program put a panel is kept for it (--x, --y); the page's grid
+  // decides where it stands on the screen.
   web_window_outer__deps: ['$Page'],
   web_window_outer: function (id, edge) {
     const w = Page.windows[id];
     const px = (value) => parseFloat(value) || 0;
-    return [px(w.section.style.left), px(w.section.style.top),
+    return [px(w.section.style.getPropertyValue('--x')), px(w.section.style.getPropertyValue('--y')),
             px(w.client.style.width) + Page.frameWidth,
             px(w.client.style.height) + Page.frameHeight, px(w.client.style.width)][edge];
   },
@@ -108,8 +119,8 @@ mergeInto(LibraryManager.library, {
   web_window_set_outer__deps: ['$Page'],
   web_window_set_outer: function (id, edge, pixels) {
     const w = Page.windows[id];
-    if (edge === 0) w.section.style.left = pixels + 'px';
-    if (edge === 1) w.section.style.top = pixels + 'px';
+    if (edge === 0) w.section.style.setProperty('--x', pixels + 'px');
+    if (edge === 1) w.section.style.setProperty('--y', pixels + 'px');
     if (edge === 2) w.client.style.width = Math.max(pixels - Page.frameWidth, 1) + 'px';
     if (edge === 3) {
       const lowest = parseFloat(getComputedStyle(w.client).minHeight) || 1;
@@ -187,8 +198,10 @@ mergeInto(LibraryManager.library, {
     if (fore >= 0) element.style.color = Page.colour(fore);
     element.style.left = left + 'px';
     element.style.top = top + 'px';
-    element.style.width = width + 'px';
-    element.style.height = height + 'px';
+    // The stored size, for the style to size the box from (a small target's
+    // box may grow round it).
+    element.style.setProperty('--w', width + 'px');
+    element.style.setProperty('--h', height + 'px');
     Page.controls[id] = element;
     const client = Page.windows[windowId].client;
     client.appendChild(element);

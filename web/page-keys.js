@@ -40,13 +40,20 @@ RelativityPage.keys = ((page) => {
     return (names[key] || key).toLowerCase() === event.key.toLowerCase();
   }
 
+  // Text the user has selected, in the page or in a box.
+  function textSelected() {
+    const box = document.activeElement;
+    if (box && /^(INPUT|TEXTAREA)$/.test(box.tagName) && box.selectionStart !== box.selectionEnd) return true;
+    return String(window.getSelection()).length > 0;
+  }
+
   function onKey(event) {
     if (document.querySelector('dialog[open]') || page.state().mode === undefined) return;
-    // Copying a selected text stays the browser's.
-    if (event.ctrlKey && String(window.getSelection()).length > 0) return;
     for (const entry of keyList.keys) {
       if (!entry.action) continue;
       if (entry.keys.some((name) => matchesKey(event, name))) {
+        // Copying a selected text stays the browser's.
+        if (entry.action === 'copy' && textSelected()) return;
         event.preventDefault();
         run(entry.action);
         return;
@@ -62,6 +69,11 @@ RelativityPage.keys = ((page) => {
     }
   }
 
+  // The menu of aids follows the WAI-ARIA menu button pattern: its button
+  // opens it (Down or Return or Space at the first item, Up at the last);
+  // the arrows, Home and End move through it; Escape closes it and returns
+  // to the button; Tab closes it and goes on from the button; a click
+  // elsewhere closes it (the browser's light dismiss of a popover).
   function buildMenu() {
     const menu = byId('aids');
     menu.replaceChildren();
@@ -69,6 +81,7 @@ RelativityPage.keys = ((page) => {
       if (!entry.menu) continue;
       const item = document.createElement('button');
       item.type = 'button';
+      item.tabIndex = -1;
       item.setAttribute('role', entry.switch ? 'menuitemcheckbox' : 'menuitem');
       item.dataset.action = entry.action;
       item.textContent = entry.menu + '  (' + entry.shown + ')';
@@ -81,17 +94,49 @@ RelativityPage.keys = ((page) => {
     updateMenu();
   }
 
+  let openAt = 0;  // the item that takes focus when the menu opens: 0 the first, -1 the last
+
   function closeMenu() {
-    byId('aids').hidden = true;
-    byId('aids-menu').setAttribute('aria-expanded', 'false');
+    if (byId('aids').matches(':popover-open')) byId('aids').hidePopover();
   }
 
-  function toggleMenu() {
-    const menu = byId('aids');
-    const opening = menu.hidden;
-    menu.hidden = !opening;
-    byId('aids-menu').setAttribute('aria-expanded', String(opening));
-    if (opening) if (menu.firstElementChild) menu.firstElementChild.focus();
+  function openMenu(at) {
+    openAt = at;
+    byId('aids').showPopover();
+  }
+
+  // The button tells whether the menu is open as it opens or closes, by any
+  // means (light dismiss too); focus moves once it is shown.
+  function onMenuBeforeToggle(event) {
+    byId('aids-menu').setAttribute('aria-expanded', String(event.newState === 'open'));
+  }
+
+  function onMenuToggle(event) {
+    if (event.newState === 'open') Array.from(byId('aids').children).at(openAt)?.focus();
+    openAt = 0;
+  }
+
+  function onMenuButtonKey(event) {
+    if (event.key !== 'ArrowDown' && event.key !== 'ArrowUp') return;
+    event.preventDefault();
+    if (!byId('aids').matches(':popover-open')) openMenu(event.key === 'ArrowUp' ? -1 : 0);
+  }
+
+  function onMenuKey(event) {
+    const items = Array.from(byId('aids').children);
+    const at = items.indexOf(document.activeElement);
+    const moves = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: items.length - 1 };
+    if (event.key in moves) {
+      event.preventDefault();
+      items.at(moves[event.key] % items.length).focus();
+    } else if (event.key === 'Escape') {
+      event.preventDefault();
+      closeMenu();
+      byId('aids-menu').focus();
+    } else if (event.key === 'Tab') {
+      // Closing gives focus back to the button; Tab goes on from there.
+      closeMenu();
+    }
   }
 
   function table(rows) {
@@ -126,13 +171,11 @@ RelativityPage.keys = ((page) => {
     keyList = JSON.parse(UTF8ToString(Module._web_key_list()));
     buildMenu();
     document.addEventListener('keydown', onKey);
-    byId('aids-menu').addEventListener('click', toggleMenu);
-    byId('aids').addEventListener('keydown', (event) => {
-      if (event.key === 'Escape') {
-        closeMenu();
-        byId('aids-menu').focus();
-      }
-    });
+    const menu = byId('aids');
+    byId('aids-menu').addEventListener('keydown', onMenuButtonKey);
+    menu.addEventListener('beforetoggle', onMenuBeforeToggle);
+    menu.addEventListener('toggle', onMenuToggle);
+    menu.addEventListener('keydown', onMenuKey);
   }
 
   return { start, perform };

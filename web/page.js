@@ -37,7 +37,8 @@ const RelativityPage = (() => {
       ? qsTranslate('Page', 'Stop recording') : qsTranslate('Page', 'Record clip')),
     aids: () => qsTranslate('Page', 'Teaching aids'),
     link: () => qsTranslate('Page', 'Link to this demonstration'),
-    ended: () => qsTranslate('Page', 'The program has ended. Reload the page to start it again.'),
+    ended: () => qsTranslate('Page', 'The program has ended.'),
+    startAgain: () => qsTranslate('Page', 'Start again'),
     keysTitle: () => qsTranslate('Keys', 'Keys and colours'),
     close: () => qsTranslate('Page', 'Close'),
     confirmEnd: () => qsTranslate('Page', 'End the program? The picture and the readouts will be gone.'),
@@ -117,14 +118,20 @@ const RelativityPage = (() => {
     dialog.showModal();
   };
 
+  // The panels are gone, and so are the tools for them; "Start again" loads
+  // the page anew, as it was opened.
   page.programEnded = () => {
     page.picture.stopRecording();
+    if (byId('aids').matches(':popover-open')) byId('aids').hidePopover();
+    for (const part of document.querySelectorAll('#bar .tools, #status')) part.hidden = true;
     byId('ended').hidden = false;
+    byId('start-again').focus();
   };
 
   // ---- Start ----------------------------------------------------------------
 
   function started() {
+    byId('start-again').addEventListener('click', () => window.location.reload());
     page.keys.start();
     page.panel.start();
     page.picture.start();

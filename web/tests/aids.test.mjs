@@ -117,6 +117,26 @@ test('the menu of aids offers the same actions', async () => {
   assert.equal(await page.getAttribute('#aids button[data-action="slowMotion"]', 'aria-checked'), 'true');
   await page.keyboard.press('Escape');
   assert.equal(await page.isVisible('#aids'), false);
+  // The WAI-ARIA menu button: keys open the menu at its first or last item,
+  // move through it, and leave it; Escape returns to the button.
+  const focused = () => page.evaluate(() => document.activeElement.dataset.action ?? document.activeElement.id);
+  const [first, second, last] = await page.$$eval('#aids button', (all) => [all[0], all[1], all.at(-1)]
+    .map((b) => b.dataset.action));
+  await page.focus('#aids-menu');
+  await page.keyboard.press('Tab');
+  const afterButton = await focused();
+  await page.focus('#aids-menu');
+  for (const [key, after, open] of [['ArrowDown', first, true], ['ArrowUp', last, true], ['ArrowDown', first, true],
+    ['End', last, true], ['Home', first, true], ['ArrowDown', second, true], ['Escape', 'aids-menu', false],
+    ['ArrowUp', last, true], ['Escape', 'aids-menu', false], ['Enter', first, true], ['Tab', afterButton, false]]) {
+    await page.keyboard.press(key);
+    // The menu tells of its opening a moment later: then focus moves.
+    await page.waitForFunction(([o, a]) => document.getElementById('aids').matches(':popover-open') === o &&
+      (document.activeElement.dataset.action ?? document.activeElement.id) === a, [open, after],
+    { timeout: 2000 }).catch(() => {});
+    assert.equal(await focused(), after, key);
+    assert.equal(await page.getAttribute('#aids-menu', 'aria-expanded'), String(open), key);
+  }
   await page.close();
 });
 

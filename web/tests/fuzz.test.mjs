@@ -64,58 +64,77 @@ async function openFuzzPage() {
   return page;
 }
 
+// "Start again" on the ended page loads it anew: the action waits for that.
+async function startingAgain(page, press) {
+  await Promise.all([page.waitForEvent('load'), press()]);
+  await page.waitForSelector('#window1:not([hidden])');
+  page.runScaled = false;
+  return true;
+}
+
+// Does what an action says; true when the page was loaded anew.
 async function act(page, action) {
   switch (action.kind) {
     case 'click': {
-      const targets = await page.$$eval('.window .control, .window .close, #bar button, #aids button, dialog[open] button',
+      const targets = await page.$$eval(
+        '.window .control, .window .close, #bar button, #aids button, dialog[open] button, #ended button',
         (all) => all.filter((e) => !e.hidden && !e.closest('[hidden]') && e.offsetParent !== null)
           .filter((e) => !document.querySelector('dialog[open]') || e.closest('dialog[open]'))
           .filter((e) => e.id !== 'record').map((e, i) => { e.dataset.fuzz = i; return i; }));
-      if (targets.length === 0) return;
+      if (targets.length === 0) return false;
       const index = targets[Math.floor(action.at * targets.length)];
-      await page.click(`[data-fuzz="${index}"]`, { timeout: 2000 }).catch(() => {});
-      return;
+      const click = () => page.click(`[data-fuzz="${index}"]`, { timeout: 2000 }).catch(() => {});
+      if (await page.$eval(`[data-fuzz="${index}"]`, (e) => e.id === 'start-again')) return startingAgain(page, click);
+      await click();
+      return false;
     }
     case 'key':
+      if (['Enter', 'Space'].includes(action.key) &&
+          await page.evaluate(() => document.activeElement.id === 'start-again')) {
+        return startingAgain(page, () => page.keyboard.press(action.key));
+      }
       await page.keyboard.press(action.key);
-      return;
+      return false;
     case 'drag': {
       const client = await page.$('#window2:not([hidden]) .client');
       const box = client && await client.boundingBox();
-      if (!box) return;
+      if (!box) return false;
       await page.mouse.move(box.x + box.width - 3, box.y + box.height - 3);
       await page.mouse.down();
       await page.mouse.move(box.x + box.width + action.dx, box.y + box.height + action.dy, { steps: 3 });
       await page.mouse.up();
-      return;
+      return false;
     }
     case 'viewport':
+      // A run's panel is scaled to a smaller room: its picture is scaled, not redrawn.
+      if ((await state(page)).mode === 'running') page.runScaled = true;
       page.viewport = { width: action.width, height: action.height };
       await page.cdp.send('Emulation.setDeviceMetricsOverride',
                           { ...page.viewport, deviceScaleFactor: page.ratio, mobile: false });
-      return;
+      return false;
     case 'ratio':
       if ((await state(page)).mode === 'running') page.runScaled = true;
       page.ratio = action.ratio;
       await page.cdp.send('Emulation.setDeviceMetricsOverride',
                           { ...page.viewport, deviceScaleFactor: page.ratio, mobile: false });
-      return;
+      return false;
     case 'hide':
       await tabs.hide(page, action.ms);
-      return;
+      return false;
     case 'stall':
       await page.evaluate((ms) => { const from = performance.now(); while (performance.now() - from < ms); },
                           action.ms);
-      return;
+      return false;
     case 'link':
     case 'reload':
       await page.goto(h.base + '/' + (action.kind === 'link' ? action.query : ''));
       await page.waitForSelector('#window1:not([hidden])');
       page.runScaled = false;
-      return;
+      return true;
     default:
       await page.waitForTimeout(action.ms);
   }
+  return false;
 }
 
 // What must hold after every action; empty, or what broke.
@@ -171,10 +190,10 @@ async function run(actions, deadline = Infinity) {
   const checked = { frames: 0, steps: false };
   try {
     for (let i = 0; i < actions.length && Date.now() < deadline; ++i) {
-      await act(page, actions[i]);
+      const loaded = await act(page, actions[i]);
       const fault = await check(page, actions[i], checked);
       if (fault) return { fault, at: i };
-      if (actions[i].kind === 'link' || actions[i].kind === 'reload') checked.frames = 0;
+      if (loaded) checked.frames = 0;
     }
     const fault = await finish(page);
     return fault ? { fault, at: actions.length - 1 } : null;

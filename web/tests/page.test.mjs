@@ -214,9 +214,9 @@ test('a new build replaces the cached one whole', async () => {
   await rm(scratch, { recursive: true, force: true });
 });
 
-test('a link opens the demonstration it names, and Copy link gives it back', async () => {
+test('a link opens the demonstration it names, and Copy link gives it back, the keys working on', async () => {
   const query = '?demo=2&v=30&contraction=on&height=500&lang=fr&palette=projector';
-  const page = await h.openPage(query, { permissions: ['clipboard-read', 'clipboard-write'] });
+  const page = await h.openPage(query, { permissions: ['clipboard-read', 'clipboard-write'], acceptDownloads: true });
   const s = await state(page);
   assert.deepEqual([s.mode, s.demo, s.v, s.contraction, s.projector], ['running', 2, 29.5, true, true]);
   assert.equal(await page.$eval('#window2', (e) => e.offsetHeight), 500);
@@ -231,6 +231,21 @@ test('a link opens the demonstration it names, and Copy link gives it back', asy
                               ['lang', 'fr'], ['palette', 'projector']]) {
     assert.equal(params.get(key), value, key);
   }
+  // Focus and selection stay where they were: the keys go on working.
+  const saved = () => Promise.all([page.waitForEvent('download', { timeout: 5000 }), page.keyboard.press('Control+S')]);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'copy-link');
+  await saved();
+  // A browser that refuses the clipboard: the link is shown selected in a
+  // box; once the user has copied it, focus goes back and the keys work.
+  await page.evaluate(() => { navigator.clipboard.writeText = () => Promise.reject(new Error('refused')); });
+  await page.click('#copy-link');
+  await page.waitForSelector('#link:not([hidden])');
+  assert.deepEqual(await page.evaluate(() => [document.activeElement.id, String(getSelection())]),
+                   ['link', await page.inputValue('#link')]);
+  await page.keyboard.press('Control+C');
+  await page.waitForFunction(() => document.activeElement.id === 'copy-link');
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), link);
+  await saved();
   // The link the page gave opens the same run, which gives the same link.
   const again = await h.openPage(new URL(link).search, { permissions: ['clipboard-read', 'clipboard-write'] });
   await again.click('#copy-link');
@@ -326,7 +341,7 @@ test('inside a frame on another site the page runs', async () => {
   host.close();
 });
 
-test('what a newcomer met: the end in sight, Start first, a close box that asks', async () => {
+test('what a newcomer met: the end in sight with a new start, Start first, a close box that asks', async () => {
   const page = await h.openPage('', { viewport: { width: 1000, height: 800 } });
   await page.keyboard.press('Tab');
   assert.equal(await page.evaluate(() => document.activeElement.id), 'CommandStart');
@@ -339,7 +354,7 @@ test('what a newcomer met: the end in sight, Start first, a close box that asks'
   assert.ok(await shown(page, 'window1'));
   await page.click('#window1 .close');
   await page.click('#confirm-end button[value="end"]');
-  assert.ok(await page.isVisible('#ended'));
+  await page.waitForSelector('#ended:not([hidden])');  // the dialog tells of its closing a moment later
   const box = await page.$eval('#ended', (e) => {
     const line = document.createRange();
     line.selectNodeContents(e);
@@ -349,6 +364,11 @@ test('what a newcomer met: the end in sight, Start first, a close box that asks'
             JSON.stringify(box));
   assert.equal(await page.getAttribute('#ended', 'role'), 'status');
   assert.ok((await page.textContent('#heading')).length > 0);
+  // The end offers a new start, with focus on it: the page as it was opened.
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'start-again');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#window1:not([hidden])');
+  assert.deepEqual([(await state(page)).mode, await page.isVisible('#ended')], ['idle', false]);
   await page.close();
 });
 

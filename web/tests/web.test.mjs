@@ -93,7 +93,7 @@ test('the run cycle walks Start, Select, Stop and Cancel as on the desktop', asy
   await waitFrames(page, 2);
   await page.click('#CommandCancel');
   assert.ok(await page.isVisible('#ended'));
-  assert.match(await page.textContent('#ended'), /ended.*Reload the page/);
+  assert.match(await page.textContent('#ended'), /has ended[\s\S]*Start again/);
   assert.equal(await shown(page, 'window1'), false);
   const endedAt = await frames(page);
   await page.waitForTimeout(400);
