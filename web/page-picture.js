@@ -23,7 +23,7 @@ RelativityPage.picture = ((page) => {
     context.fillRect(0, 0, width, height);
     const picture = panel.client.querySelector('canvas');
     context.imageSmoothingEnabled = false;
-    context.drawImage(picture, 0, 0, picture.width / ratio, picture.height / ratio);
+    context.drawImage(picture, 0, 0, parseFloat(picture.style.width), parseFloat(picture.style.height));
     for (const control of panel.client.querySelectorAll('.control')) {
       if (control.hidden) continue;
       const style = getComputedStyle(control);
@@ -41,15 +41,15 @@ RelativityPage.picture = ((page) => {
       const text = control.tagName === 'INPUT' ? control.value : control.textContent;
       const centred = style.textAlign === 'center' || style.justifyContent === 'center';
       context.textAlign = centred ? 'center' : 'left';
-      context.fillText(text, centred ? x + w / 2 : x + 3, y + h / 2);
+      // Where the text starts on the screen: inside the border and padding,
+      // which a box has and a label has not.
+      const start = x + control.clientLeft + parseFloat(style.paddingLeft);
+      context.fillText(text, centred ? x + w / 2 : start, y + h / 2);
     }
     return canvas;
   }
 
-  function baseName() {
-    const state = page.state();
-    return 'relativity-train-' + state.shown + '-v' + state.v;
-  }
+  const baseName = () => page.state().picture;
 
   function download(blob, name) {
     const anchor = document.createElement('a');
@@ -72,12 +72,16 @@ RelativityPage.picture = ((page) => {
     for (const b of bytes) c = crcTable[(c ^ b) & 255] ^ (c >>> 8);
     return (c ^ 0xffffffff) >>> 0;
   }
+  // A tEXt chunk holds Latin-1 only; any other text (a title in Russian or
+  // Chinese) goes in an iTXt chunk, as UTF-8, uncompressed, with no language.
   function textChunk(key, value) {
-    const data = new TextEncoder().encode(key + '\0' + value);
+    const latin1 = /^[\x20-\x7e\xa0-\xff]*$/.test(value);
+    const data = latin1 ? Uint8Array.from(key + '\0' + value, (c) => c.charCodeAt(0))
+      : new TextEncoder().encode(key + '\0\0\0\0\0' + value);
     const chunk = new Uint8Array(12 + data.length);
     const view = new DataView(chunk.buffer);
     view.setUint32(0, data.length);
-    chunk.set(new TextEncoder().encode('tEXt'), 4);
+    chunk.set(new TextEncoder().encode(latin1 ? 'tEXt' : 'iTXt'), 4);
     chunk.set(data, 8);
     view.setUint32(8 + data.length, crc32(chunk.subarray(4, 8 + data.length)));
     return chunk;
@@ -97,8 +101,7 @@ RelativityPage.picture = ((page) => {
     const state = page.state();
     return new Promise((resolve) => composeTrack().toBlob(resolve, 'image/png')).then((png) => {
       if (!png) throw new Error(qsTranslate('Page', 'the browser could not make the image'));
-      return withText(png, { Software: 'Relativity Train', Demonstration: state.shown, v: state.v,
-                             Contraction: state.contraction ? 'on' : 'off', Frame: state.frameOfRun });
+      return withText(png, state.pictureTexts);
     });
   }
 

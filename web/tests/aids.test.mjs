@@ -16,9 +16,13 @@ function pngInfo(bytes) {
   for (let at = 8; at < bytes.length;) {
     const length = view.getUint32(at);
     const type = String.fromCharCode(...bytes.subarray(at + 4, at + 8));
+    const data = bytes.subarray(at + 8, at + 8 + length);
     if (type === 'tEXt') {
-      const [key, value] = new TextDecoder().decode(bytes.subarray(at + 8, at + 8 + length)).split('\0');
+      const [key, value] = new TextDecoder('latin1').decode(data).split('\0');
       info.text[key] = value;
+    } else if (type === 'iTXt') {
+      const parts = new TextDecoder().decode(data).split('\0');
+      info.text[parts[0]] = parts.slice(4).join('\0');
     }
     at += 12 + length;
   }
@@ -68,6 +72,7 @@ test('every key the list names does what the list says', async () => {
           const png = pngInfo(await readFile(await download.path()));
           const client = await page.$eval('#window2 .client', (e) => [e.clientWidth, e.clientHeight]);
           assert.deepEqual([png.width, png.height], client.map((c) => Math.round(c * 2)), 'device pixels');
+          assert.equal(png.text.Title, 'Round Track');
           assert.equal(png.text.Demonstration, '1');
           assert.equal(png.text.v, '5');
           assert.equal(png.text.Contraction, 'off');
