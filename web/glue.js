@@ -212,8 +212,7 @@ mergeInto(LibraryManager.library, {
   web_control_set_text: function (id, text) {
     const element = Page.controls[id];
     const value = UTF8ToString(text);
-    if (element.tagName === 'INPUT') element.value = value;
-    else if (element.tagName === 'TEXTAREA') element.value = value.replace(/\r/g, '').replace(/\n$/, '');
+    if (element.tagName === 'INPUT' || element.tagName === 'TEXTAREA') element.value = value;
     else element.textContent = value;
   },
 

@@ -4,17 +4,11 @@
 #include <QPainter>
 #include <cmath>
 
+#include "platform/Shapes.h"
 #include "platform/Twips.h"
 
 namespace platform {
 namespace {
-
-constexpr int kSixteenthsPerTurn = 360 * 16;
-
-// Qt takes arc angles in sixteenths of a degree.
-int toSixteenths(float radians) {
-  return static_cast<int>(std::lround(static_cast<double>(radians) * 180.0 / M_PI * 16.0));
-}
 
 QPointF toPixels(float x, float y) {
   return {ToPixels(x), ToPixels(y)};
@@ -77,11 +71,8 @@ void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
   const QPointF centre = toPixels(x, y);
   const qreal r = ToPixels(std::fabs(radius));
   paint(colour, [&](QPainter& painter) {
-    // A circle no wider than its pen is all pen: draw it as the disk the pen
-    // covers, so a ring of the next size up erases it completely.
-    const bool allPen = r <= penWidth_;
-    const qreal drawn = allPen ? r + penWidth_ / 2.0 : r;
-    if (allPen) {
+    const auto [disk, drawn] = CircleOf(r, penWidth_);
+    if (disk) {
       painter.setPen(Qt::NoPen);
       painter.setBrush(ToQColor(colour));
     }
@@ -91,17 +82,14 @@ void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
 }
 
 void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) {
-  const int from = toSixteenths(start);
-  int to = toSixteenths(end);
-  if (end < start) to += kSixteenthsPerTurn;
-  // Equal angles draw nothing: the first frame erases such arcs, and a stray
-  // dot would be left behind.
-  if (to == from) return;
+  const std::optional<ArcSweep> arc = SweepOf(start, end);
+  if (!arc) return;
   const QPointF centre = toPixels(x, y);
   const qreal r = ToPixels(std::fabs(radius));
   paint(colour, [&](QPainter& painter) {
+    // Qt takes arc angles in sixteenths of a degree too.
     const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
-    painter.drawArc(box, from, to - from);
+    painter.drawArc(box, arc->from, arc->sweep);
     return box;
   });
 }

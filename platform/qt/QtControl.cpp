@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
+#include "platform/Shapes.h"
 #include "platform/qt/ImageSurface.h"
 
 namespace platform {
@@ -128,14 +129,10 @@ void QtControl::setText(const std::string& text) {
     case Kind::TextBox:
       static_cast<QLineEdit*>(widget_.data())->setText(value);
       break;
-    case Kind::MultiLineTextBox: {
-      // Lines end in CR LF in the program's texts; the box shows plain lines.
-      QString lines = value;
-      lines.remove('\r');
-      if (lines.endsWith('\n')) lines.chop(1);
-      static_cast<QPlainTextEdit*>(widget_.data())->setPlainText(lines);
+    case Kind::MultiLineTextBox:
+      static_cast<QPlainTextEdit*>(widget_.data())
+          ->setPlainText(QString::fromStdString(PlainLines(text)));
       break;
-    }
     case Kind::Label:
       static_cast<QLabel*>(widget_.data())->setText(value);
       break;

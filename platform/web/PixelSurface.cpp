@@ -4,22 +4,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Shapes.h"
 #include "platform/Twips.h"
 
 namespace platform {
 namespace {
 
-constexpr int kSixteenthsPerTurn = 360 * 16;
 constexpr double kPi = 3.14159265358979323846;
 
 std::uint32_t opaque(Rgb colour) {
   return colour | 0xFF000000U;  // RGBA bytes in memory: R, G, B, then alpha
-}
-
-// Arc angles in sixteenths of a degree, as the desktop surface takes them,
-// so both decide alike which arcs are empty.
-int toSixteenths(double radians) {
-  return static_cast<int>(std::lround(radians * 180.0 / kPi * 16.0));
 }
 
 // Whether a pixel centre lies within the pen's reach of a circle. Squared
@@ -180,10 +174,8 @@ void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
   const double cy = toPixels(y);
   const double r = std::fabs(toPixels(radius));
   const double half = pen() / 2.0;
-  // A circle no wider than its pen is all pen: the disk the pen covers, so a
-  // ring of the next size up erases it completely.
-  if (r <= pen()) {
-    disk(cx, cy, r + half, colour);
+  if (const CircleAsDrawn drawn = CircleOf(r, pen()); drawn.disk) {
+    disk(cx, cy, drawn.radius, colour);
     return;
   }
   const Ring ring{cx, cy, r, half};
@@ -191,12 +183,9 @@ void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
 }
 
 void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) {
-  const int from = toSixteenths(start);
-  int to = toSixteenths(end);
-  if (end < start) to += kSixteenthsPerTurn;
-  // Equal angles draw nothing, as on the desktop.
-  if (to == from) return;
-  const int sweep = to - from;
+  const std::optional<ArcSweep> arc = SweepOf(start, end);
+  if (!arc) return;
+  const auto [from, sweep] = *arc;
   const double cx = toPixels(x);
   const double cy = toPixels(y);
   const double r = std::fabs(toPixels(radius));
@@ -208,7 +197,7 @@ void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour, float 
     // Counter-clockwise on the screen, whose y grows downwards.
     double angle = std::atan2(cy - py, px - cx);
     if (angle < 0) angle += 2 * kPi;
-    int along = (toSixteenths(angle) - from) % kSixteenthsPerTurn;
+    int along = (ToSixteenths(angle) - from) % kSixteenthsPerTurn;
     if (along < 0) along += kSixteenthsPerTurn;
     return along <= sweep;
   });

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Shapes.h"
 #include "platform/Twips.h"
 #include "platform/web/WebBridge.h"
 
@@ -89,7 +90,7 @@ void WebWindow::setVisible(bool visible) {
 WebControl::WebControl(int window, int id, Kind kind, const std::string& name, float left,
                        float top, float width, float height, bool centred, int foreColour,
                        bool clickable)
-    : id_(id), left_(left), top_(top), width_(width), height_(height) {
+    : id_(id), kind_(kind), left_(left), top_(top), width_(width), height_(height) {
   web_control_create(window, id, static_cast<int>(kind), name.c_str(), ToPixels(left),
                      ToPixels(top), ToPixels(width), ToPixels(height), centred ? 1 : 0, foreColour,
                      clickable ? 1 : 0);
@@ -112,7 +113,7 @@ void WebControl::setTip(const std::string& tip) {
 
 void WebControl::setText(const std::string& text) {
   text_ = text;
-  web_control_set_text(id_, text.c_str());
+  web_control_set_text(id_, (kind_ == Kind::MultiLineTextBox ? PlainLines(text) : text).c_str());
   if (!accessiblePrefix_.empty()) nameWithText(accessiblePrefix_);
 }
 

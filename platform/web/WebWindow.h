@@ -80,6 +80,7 @@ class WebControl final : public Control {
   void place();
 
   int id_;
+  Kind kind_;
   std::string text_;
   std::string accessiblePrefix_;
   bool visible_ = true;
