@@ -64,6 +64,13 @@ std::span<const ControlHelp> TrackWindowHelp() {
   return kTrackWindow;
 }
 
+std::string CloseBoxName(const std::string& caption, const platform::Language& language) {
+  std::string name = language.localized(TR_TEXT("Page", "Close %1"));
+  const std::size_t at = name.find("%1");
+  if (at != std::string::npos) name.replace(at, 2, caption);
+  return name;
+}
+
 void ApplyHelp(platform::Form& window, std::span<const ControlHelp> help,
                const platform::Language& language) {
   for (const ControlHelp& entry : help) {

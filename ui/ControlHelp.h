@@ -24,6 +24,10 @@ struct ControlHelp {
 std::span<const ControlHelp> ControlWindowHelp();
 std::span<const ControlHelp> TrackWindowHelp();
 
+// What a screen reader calls a panel's close box, where the program draws
+// one itself: "Close" and the window's caption.
+std::string CloseBoxName(const std::string& caption, const platform::Language& language);
+
 // Gives each control of a window its names and tip, in the user's language.
 void ApplyHelp(platform::Form& window, std::span<const ControlHelp> help,
                const platform::Language& language);

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "ui/Commands.h"
+#include "ui/ControlHelp.h"
 
 namespace web {
 namespace {
@@ -38,7 +39,7 @@ bool clickable(const ui::StoredControl& stored) {
 WebForm::WebForm(int id, const ui::WindowLayout& stored, bool resizable, int& nextControlId,
                  const platform::Language& language)
     : window_(id, language.localized(stored.caption), stored.clientWidth, stored.clientHeight,
-              resizable) {
+              resizable, ui::CloseBoxName(language.localized(stored.caption), language)) {
   for (const ui::StoredControl& c : stored.controls) {
     const int controlId = nextControlId++;
     const int fore = c.foreColour ? static_cast<int>(*c.foreColour) : -1;

@@ -9,7 +9,7 @@
 const version = '@VERSION@';
 const prefix = 'relativity-train-';
 const cacheName = prefix + version;
-const files = [@FILES@];
+const files = ['@FILES@'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files))

@@ -185,7 +185,8 @@ void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
 void PixelSurface::DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) {
   const std::optional<ArcSweep> arc = SweepOf(start, end);
   if (!arc) return;
-  const auto [from, sweep] = *arc;
+  const int from = arc->from;
+  const int sweep = arc->sweep;
   const double cx = toPixels(x);
   const double cy = toPixels(y);
   const double r = std::fabs(toPixels(radius));

@@ -3,16 +3,19 @@
 
 #include <cstdint>
 
-// The page's side of the web platform, written in JavaScript (web/glue.js).
-// Geometry in CSS pixels; windows and controls by number.
+// The page's side of the web platform, written in JavaScript (glue.js here).
+// Geometry in CSS pixels; windows and controls by number, kinds and edges by
+// name.
 extern "C" {
+// A panel with a frame of `border` pixels round a title bar `titleHeight`
+// high and the client area; its close box is named `closeLabel`.
 void web_window_create(int window, const char* caption, double clientWidth, double clientHeight,
-                       int resizable);
+                       int resizable, double border, double titleHeight, const char* closeLabel);
 // Device pixels to the CSS pixel, as the page is shown now.
 double web_device_ratio();
-// 0 left, 1 top, 2 width, 3 height; 4 the width of the client area.
-double web_window_outer(int window, int edge);
-void web_window_set_outer(int window, int edge, double pixels);
+// "left", "top", "width", "height" of the outer rectangle, or "clientWidth".
+double web_window_outer(int window, const char* edge);
+void web_window_set_outer(int window, const char* edge, double pixels);
 void web_window_set_visible(int window, int visible);
 int web_window_visible(int window);
 void web_window_request_paint(int window);
@@ -21,7 +24,8 @@ void web_window_request_paint(int window);
 void web_canvas_put(int window, const std::uint32_t* pixels, int width, int height, double ratio,
                     int x, int y, int w, int h);
 
-void web_control_create(int window, int control, int kind, const char* name, double left,
+// kind: "button", "textBox", "multiLineTextBox" or "label".
+void web_control_create(int window, int control, const char* kind, const char* name, double left,
                         double top, double width, double height, int centred, int foreColour,
                         int clickable);
 void web_control_set_text(int control, const char* text);

@@ -11,7 +11,7 @@
 namespace platform {
 namespace {
 
-enum Edge { kLeft = 0, kTop = 1, kWidth = 2, kHeight = 3, kClientWidth = 4 };
+constexpr const char* kKindNames[] = {"button", "textBox", "multiLineTextBox", "label"};
 
 PixelRect unite(const PixelRect& a, const PixelRect& b) {
   if (a.width == 0 || a.height == 0) return b;
@@ -25,10 +25,10 @@ PixelRect unite(const PixelRect& a, const PixelRect& b) {
 }  // namespace
 
 WebWindow::WebWindow(int id, const std::string& caption, float clientWidth, float clientHeight,
-                     bool resizable)
+                     bool resizable, const std::string& closeLabel)
     : id_(id), surface_([this](const PixelRect& area) { changed(area); }) {
   web_window_create(id, caption.c_str(), ToPixels(clientWidth), ToPixels(clientHeight),
-                    resizable ? 1 : 0);
+                    resizable ? 1 : 0, kFrameBorder, kTitleBarHeight, closeLabel.c_str());
   clientResized(ToPixels(clientWidth), ToPixels(clientHeight), web_device_ratio());
 }
 
@@ -54,31 +54,31 @@ void WebWindow::paint() {
 }
 
 float WebWindow::left() const {
-  return static_cast<float>(web_window_outer(id_, kLeft)) * kTwipsPerPixel;
+  return static_cast<float>(web_window_outer(id_, "left")) * kTwipsPerPixel;
 }
 float WebWindow::top() const {
-  return static_cast<float>(web_window_outer(id_, kTop)) * kTwipsPerPixel;
+  return static_cast<float>(web_window_outer(id_, "top")) * kTwipsPerPixel;
 }
 float WebWindow::width() const {
-  return static_cast<float>(web_window_outer(id_, kWidth)) * kTwipsPerPixel;
+  return static_cast<float>(web_window_outer(id_, "width")) * kTwipsPerPixel;
 }
 float WebWindow::height() const {
-  return static_cast<float>(web_window_outer(id_, kHeight)) * kTwipsPerPixel;
+  return static_cast<float>(web_window_outer(id_, "height")) * kTwipsPerPixel;
 }
 float WebWindow::clientWidth() const {
-  return static_cast<float>(web_window_outer(id_, kClientWidth)) * kTwipsPerPixel;
+  return static_cast<float>(web_window_outer(id_, "clientWidth")) * kTwipsPerPixel;
 }
 void WebWindow::setLeft(float twips) {
-  web_window_set_outer(id_, kLeft, ToWholePixels(twips));
+  web_window_set_outer(id_, "left", ToWholePixels(twips));
 }
 void WebWindow::setTop(float twips) {
-  web_window_set_outer(id_, kTop, ToWholePixels(twips));
+  web_window_set_outer(id_, "top", ToWholePixels(twips));
 }
 void WebWindow::setWidth(float twips) {
-  web_window_set_outer(id_, kWidth, ToWholePixels(twips));
+  web_window_set_outer(id_, "width", ToWholePixels(twips));
 }
 void WebWindow::setHeight(float twips) {
-  web_window_set_outer(id_, kHeight, ToWholePixels(twips));
+  web_window_set_outer(id_, "height", ToWholePixels(twips));
 }
 bool WebWindow::isVisible() const {
   return web_window_visible(id_) != 0;
@@ -91,7 +91,7 @@ WebControl::WebControl(int window, int id, Kind kind, const std::string& name, f
                        float top, float width, float height, bool centred, int foreColour,
                        bool clickable)
     : id_(id), kind_(kind), left_(left), top_(top), width_(width), height_(height) {
-  web_control_create(window, id, static_cast<int>(kind), name.c_str(), ToPixels(left),
+  web_control_create(window, id, kKindNames[static_cast<int>(kind)], name.c_str(), ToPixels(left),
                      ToPixels(top), ToPixels(width), ToPixels(height), centred ? 1 : 0, foreColour,
                      clickable ? 1 : 0);
 }

@@ -13,8 +13,12 @@ namespace platform {
 // only, when the browser next paints. Geometry in twips, outer rectangle.
 class WebWindow final : public Window {
  public:
+  // The panel's frame, in CSS pixels: a border all round, and a title bar
+  // above the client area. The page's style draws it from these.
+  static constexpr double kFrameBorder = 1, kTitleBarHeight = 20;
+
   WebWindow(int id, const std::string& caption, float clientWidth, float clientHeight,
-            bool resizable);
+            bool resizable, const std::string& closeLabel);
 
   int id() const { return id_; }
   PixelSurface& pixels() { return surface_; }

@@ -4,7 +4,7 @@
 #include "platform/web/PixelSurface.h"
 #include "tests/fakes/EveryShape.h"
 #include "tests/fakes/Rig.h"
-#include "web/FrameRecorder.h"
+#include "web/testing/FrameRecorder.h"
 
 using platform::PaletteColor;
 using platform::PixelSurface;

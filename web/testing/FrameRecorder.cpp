@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "web/FrameRecorder.h"
+#include "web/testing/FrameRecorder.h"
 
 namespace web {
 

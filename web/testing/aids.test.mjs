@@ -29,7 +29,7 @@ function pngInfo(bytes) {
   return info;
 }
 
-const keyList = (page) => page.evaluate(() => JSON.parse(UTF8ToString(Module._web_key_list())));
+const keyList = (page) => page.evaluate(() => relativityTest.keyList());
 
 test('every key the list names does what the list says', async () => {
   const page = await h.openPage('?demo=1&v=5', { acceptDownloads: true, deviceScaleFactor: 2,
@@ -150,7 +150,7 @@ test('slow motion: a frame every 0.4 s', async () => {
   await page.keyboard.press('s');
   const from = await frames(page);
   await page.waitForTimeout(4200);
-  const times = await page.evaluate((n) => Module.frameTimes.slice(n), from);
+  const times = await page.evaluate((n) => relativityTest.frameTimes.slice(n), from);
   const intervals = times.slice(1).map((t, i) => t - times[i]).sort((a, b) => a - b);
   const median = intervals[Math.floor(intervals.length / 2)];
   console.log(`slow motion in Chromium: median interval ${median.toFixed(1)} ms over ${intervals.length}`);

@@ -146,7 +146,7 @@ async function check(page, action, checked) {
     return 'the run goes on while its panel is hidden';
   }
   if (s.mode !== 'running') page.runScaled = false;
-  const times = await page.evaluate(() => (Module.frameTimes || []).slice());
+  const times = await page.evaluate(() => (window.relativityTest?.frameTimes || []).slice());
   const stepped = action.kind === 'key' && (action.key === 'ArrowRight' || action.key === '.');
   for (let i = Math.max(1, checked.frames); i < times.length; ++i) {
     if (times[i] - times[i - 1] < 95 && !stepped && !checked.steps) {

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "web/FrameRecorder.h"
+#include "web/testing/FrameRecorder.h"
 
 namespace {
 

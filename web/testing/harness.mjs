@@ -134,14 +134,14 @@ export async function tabbedChromium() {
 export const text = (page, id) => page.$eval('#' + id, (e) => ('value' in e && e.tagName !== 'BUTTON'
   ? e.value : e.textContent));
 export const shown = (page, id) => page.$eval('#' + id, (e) => !e.hidden && !e.closest('[hidden]'));
-export const frames = (page) => page.evaluate(() => (Module.frameTimes ?? []).length);
+export const frames = (page) => page.evaluate(() => relativityTest.frameTimes.length);
 
 export async function clickTimes(page, id, times) {
   for (let i = 0; i < times; ++i) await page.click('#' + id);
 }
 
 // The state of the run as the program holds it, not as a caption shows it.
-export const state = (page) => page.evaluate(() => RelativityPage.state());
+export const state = (page) => page.evaluate(() => relativityTest.state());
 
 // Start, step to the type, Select.
 export async function startRun(page, type) {
@@ -152,7 +152,7 @@ export async function startRun(page, type) {
 
 export async function waitFrames(page, count) {
   const target = (await frames(page)) + count;
-  await page.waitForFunction((n) => Module.frameTimes.length >= n, target, { timeout: 20000 });
+  await page.waitForFunction((n) => relativityTest.frameTimes.length >= n, target, { timeout: 20000 });
 }
 
 // Three phases of speed and contraction, then frozen: the picture erased and
@@ -175,16 +175,16 @@ export async function threeSpeedPhases(page) {
 // test build's recorder): pixels the canvas does not show as the buffer holds
 // them, and pixels that are neither background, nor the last frame's, nor trail.
 export const pictureCounts = (page) => page.evaluate(() => {
-  const projector = RelativityPage.state().projector;
+  const projector = relativityTest.state().projector;
   const ground = projector ? [255, 255, 255] : [192, 192, 192];
   const trail = projector ? [128, 128, 128] : [255, 255, 255];
   const canvas = document.querySelector('#window2 canvas');
   const shown = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
   // Drawing the last frame alone may grow the memory: both views come after.
-  const alonePixels = Module._web_test_last_frame_alone();
-  const width = Module._web_test_track_width();
-  const buffer = new Uint8Array(HEAPU8.buffer, Module._web_test_track_pixels(), shown.length);
-  const alone = new Uint8Array(HEAPU8.buffer, alonePixels, shown.length);
+  const alonePixels = relativityTest.program._web_test_last_frame_alone();
+  const width = relativityTest.program._web_test_track_width();
+  const buffer = new Uint8Array(relativityTest.program.HEAPU8.buffer, relativityTest.program._web_test_track_pixels(), shown.length);
+  const alone = new Uint8Array(relativityTest.program.HEAPU8.buffer, alonePixels, shown.length);
   let remnants = 0, unpainted = 0, drawn = 0;
   const same = (a, i, r, g, b) => a[i] === r && a[i + 1] === g && a[i + 2] === b;
   for (let i = 0; i < shown.length; i += 4) {

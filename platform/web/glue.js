@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's side of the web platform: panels for windows, real form
-// elements for controls, a canvas per window in device pixels, and the
-// browser's timers. Geometry in CSS pixels (15 twips each) of the panel's
-// own, before the page scales a panel to the room it has. What the page
-// itself adds (its language, links, recording, keys, where the panels stand
-// and at what scale) is in page.js and the parts beside it.
+// The web platform's JavaScript side: panels for windows, real form
+// elements for controls, a canvas per window in device pixels, the browser's
+// timers and storage. Geometry in CSS pixels (15 twips each) of the panel's
+// own, before the page scales a panel to the room it has.
+//
+// Calls come down from the program; what the page must hear of goes up as
+// events to the callbacks the page gave the program when it made it
+// (Module.page): its language and texts, a panel shown, a frame drawn, the
+// end, and the aids only the page can give. The page's own code lives in
+// web/page/ and is never called from here by name.
 
 mergeInto(LibraryManager.library, {
   $Page: {
@@ -12,9 +16,6 @@ mergeInto(LibraryManager.library, {
     controls: {},
     timers: {},
     channel: null,
-    frames: [],
-    frameWidth: 2,
-    frameHeight: 22,
     colour: function (rgb) {
       return 'rgb(' + (rgb & 255) + ',' + ((rgb >> 8) & 255) + ',' + ((rgb >> 16) & 255) + ')';
     },
@@ -28,6 +29,7 @@ mergeInto(LibraryManager.library, {
     press: function (id) {
       Module['_web_on_click'](id);
     },
+    kinds: ['button', 'textBox', 'multiLineTextBox', 'label'],
     // Device pixels to the panel's CSS pixel: the screen's, times the scale
     // the page gives the panel, so its picture stays sharp at any scale.
     ratioOf: function (id) {
@@ -59,14 +61,19 @@ mergeInto(LibraryManager.library, {
     },
   },
 
+  // The frame's sizes come from the program, which reckons the window's outer
+  // size with them; the style draws the frame from them.
   web_window_create__deps: ['$Page'],
-  web_window_create: function (id, caption, clientWidth, clientHeight, resizable) {
+  web_window_create: function (id, caption, clientWidth, clientHeight, resizable, border,
+                               titleHeight, closeLabel) {
     const title = UTF8ToString(caption);
     const section = document.createElement('section');
     section.className = 'window';
     section.id = 'window' + id;
     section.hidden = true;
     section.setAttribute('aria-label', title);
+    section.style.setProperty('--border', border + 'px');
+    section.style.setProperty('--title-height', titleHeight + 'px');
     const bar = document.createElement('div');
     bar.className = 'title';
     bar.textContent = title;
@@ -82,14 +89,15 @@ mergeInto(LibraryManager.library, {
     close.type = 'button';
     close.className = 'close';
     close.textContent = '\u00d7';
-    close.setAttribute('aria-label', qsTranslate('Page', 'Close %1').replace('%1', title));
-    close.addEventListener('click', () => RelativityPage.closeWindow(id, () => Module['_web_on_close'](id)));
+    close.setAttribute('aria-label', UTF8ToString(closeLabel));
+    close.addEventListener('click', () => Module.page.closeWindow(id, () => Module['_web_on_close'](id)));
     section.append(bar, client, close);
     section.style.setProperty('--x', '0px');
     section.style.setProperty('--y', '0px');
     document.getElementById('desktop').appendChild(section);
     Page.windows[id] = { section: section, client: client, canvas: canvas,
-                         context: canvas.getContext('2d'), ratio: 0 };
+                         context: canvas.getContext('2d'), ratio: 0,
+                         frame: { width: 2 * border, height: 2 * border + titleHeight } };
     // Device pixels change with the client's size and with its scale.
     new ResizeObserver(() => Page.sendSize(id)).observe(client, { box: 'device-pixel-content-box' });
     if (Object.keys(Page.windows).length === 1) {
@@ -102,36 +110,38 @@ mergeInto(LibraryManager.library, {
     return window.devicePixelRatio || 1;
   },
 
-  // The panel's frame: a 1-pixel border round a 20-pixel title bar and the
-  // client area (see the page's style). Read from the styles, which the
-  // program and the user's dragging both set, so a hidden panel has a size.
-  // Where the program put a panel is kept for it (--x, --y); the page's grid
-  // decides where it stands on the screen.
+  // The outer rectangle: the client area's size from the styles, which the
+  // program and the user's dragging both set (so a hidden panel has a
+  // size), and the frame round it. Where the program put a panel is kept for
+  // it (--x, --y); the page's grid decides where it stands on the screen.
   web_window_outer__deps: ['$Page'],
   web_window_outer: function (id, edge) {
     const w = Page.windows[id];
     const px = (value) => parseFloat(value) || 0;
-    return [px(w.section.style.getPropertyValue('--x')), px(w.section.style.getPropertyValue('--y')),
-            px(w.client.style.width) + Page.frameWidth,
-            px(w.client.style.height) + Page.frameHeight, px(w.client.style.width)][edge];
+    const width = px(w.client.style.width);
+    return { left: px(w.section.style.getPropertyValue('--x')),
+             top: px(w.section.style.getPropertyValue('--y')),
+             width: width + w.frame.width, height: px(w.client.style.height) + w.frame.height,
+             clientWidth: width }[UTF8ToString(edge)];
   },
 
   web_window_set_outer__deps: ['$Page'],
   web_window_set_outer: function (id, edge, pixels) {
     const w = Page.windows[id];
-    if (edge === 0) w.section.style.setProperty('--x', pixels + 'px');
-    if (edge === 1) w.section.style.setProperty('--y', pixels + 'px');
-    if (edge === 2) w.client.style.width = Math.max(pixels - Page.frameWidth, 1) + 'px';
-    if (edge === 3) {
+    const side = UTF8ToString(edge);
+    if (side === 'left') w.section.style.setProperty('--x', pixels + 'px');
+    if (side === 'top') w.section.style.setProperty('--y', pixels + 'px');
+    if (side === 'width') w.client.style.width = Math.max(pixels - w.frame.width, 1) + 'px';
+    if (side === 'height') {
       const lowest = parseFloat(getComputedStyle(w.client).minHeight) || 1;
-      w.client.style.height = Math.max(pixels - Page.frameHeight, lowest) + 'px';
+      w.client.style.height = Math.max(pixels - w.frame.height, lowest) + 'px';
     }
   },
 
   web_window_set_visible__deps: ['$Page'],
   web_window_set_visible: function (id, visible) {
     Page.windows[id].section.hidden = !visible;
-    RelativityPage.windowShown(id, visible);
+    Module.page.windowShown(id, visible);
   },
 
   web_window_visible__deps: ['$Page'],
@@ -159,8 +169,9 @@ mergeInto(LibraryManager.library, {
   },
 
   web_control_create__deps: ['$Page'],
-  web_control_create: function (windowId, id, kind, name, left, top, width, height, centred,
+  web_control_create: function (windowId, id, kindName, name, left, top, width, height, centred,
                                 fore, clickable) {
+    const kind = Page.kinds.indexOf(UTF8ToString(kindName));
     let element;
     if (kind === 0) {
       element = document.createElement('button');
@@ -251,21 +262,21 @@ mergeInto(LibraryManager.library, {
 
   web_translate__deps: ['$stringToNewUTF8'],
   web_translate: function (context, source) {
-    const text = RelativityPage.catalogue[UTF8ToString(context) + '\u0004' + UTF8ToString(source)];
+    const text = Module.page.translate(UTF8ToString(context), UTF8ToString(source));
     return text === undefined ? 0 : stringToNewUTF8(text);
   },
 
   // The user's languages and the page's catalogues, each a line.
   web_preferred_languages__deps: ['$stringToNewUTF8'],
   web_preferred_languages: function () {
-    return stringToNewUTF8(RelativityPage.preferredLanguages().join('\n'));
+    return stringToNewUTF8(Module.page.preferredLanguages().join('\n'));
   },
   web_catalogue_languages__deps: ['$stringToNewUTF8'],
   web_catalogue_languages: function () {
-    return stringToNewUTF8(RelativityPage.catalogues().join('\n'));
+    return stringToNewUTF8(Module.page.catalogues().join('\n'));
   },
   web_load_catalogue: function (language) {
-    RelativityPage.loadCatalogue(UTF8ToString(language), () => Module['_web_start']());
+    Module.page.loadCatalogue(UTF8ToString(language), () => Module['_web_start']());
   },
   web_query__deps: ['$stringToNewUTF8'],
   web_query: function () {
@@ -293,7 +304,7 @@ mergeInto(LibraryManager.library, {
     }
   },
   web_page_action: function (name) {
-    RelativityPage.keys.perform(UTF8ToString(name));
+    Module.page.perform(UTF8ToString(name));
   },
 
   web_timer_start__deps: ['$Page'],
@@ -325,15 +336,12 @@ mergeInto(LibraryManager.library, {
     for (const id in Page.timers) clearTimeout(Page.timers[id]);
     Page.timers = {};
     for (const id in Page.windows) Page.windows[id].section.hidden = true;
-    RelativityPage.programEnded();
+    Module.page.programEnded();
   },
 
   web_frame_drawn__deps: ['$Page'],
   web_frame_drawn: function () {
-    Page.frames.push(performance.now());
-    if (Page.frames.length > 2000) Page.frames.shift();
-    Module['frameTimes'] = Page.frames;
     Page.checkRatio();
-    RelativityPage.frameDrawn();
+    Module.page.frameDrawn();
   },
 });
