@@ -13,7 +13,7 @@ struct Text {
 };
 
 // Marks a text for the catalogues where it is written. lupdate finds it as it
-// finds QT_TRANSLATE_NOOP (tools/i18n/update passes the alias).
+// finds QT_TRANSLATE_NOOP (tools/i18n/catalogues passes the alias).
 #define TR_TEXT(context, source) (::platform::Text{context, source})
 
 // The language the program speaks: every caption, title and message, and the

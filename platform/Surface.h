@@ -32,7 +32,7 @@ class Surface {
 
   // Gives the picture drawn so far new colours, its background too, as a
   // new palette would have drawn it; nothing is drawn again and nothing lost.
-  virtual void Recolour(ColourMap map) = 0;
+  virtual void recolour(ColourMap map) = 0;
 };
 
 // The colour a map makes of one colour; itself when the map has none for it.

@@ -53,7 +53,7 @@ void Commands::applyPalette() {
   if (wanted == m_.colours) return;
   const auto changes = colourChanges(m_.colours, wanted, m_);
   engine::UsePalette(m_, m_.palette);
-  form2_.window.surface().Recolour(changes);
+  form2_.window.surface().recolour(changes);
   paintControlWindow();
   paintTrackWindowControls();
 }

@@ -28,7 +28,7 @@ struct StoredControl {
 struct WindowLayout {
   platform::Text caption;
   float clientWidth, clientHeight;      // twips
-  std::vector<StoredControl> controls;  // in tab order
+  std::vector<StoredControl> controls;  // as stored; Tab follows their places on the screen
 };
 
 // The track window cannot be made lower than this, in twips: it keeps the

@@ -111,7 +111,7 @@ void ImageSurface::DrawPoint(float x, float y, Rgb colour) {
   });
 }
 
-void ImageSurface::Recolour(ColourMap map) {
+void ImageSurface::recolour(ColourMap map) {
   back_ = Mapped(map, back_);
   if (image_.isNull()) return;
   for (int y = 0; y < image_.height(); ++y) {

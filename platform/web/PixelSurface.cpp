@@ -96,7 +96,7 @@ void PixelSurface::setBackColor(Rgb colour) {
   ClearSurface();
 }
 
-void PixelSurface::Recolour(ColourMap map) {
+void PixelSurface::recolour(ColourMap map) {
   back_ = Mapped(map, back_);
   for (std::uint32_t& pixel : pixels_) pixel = opaque(Mapped(map, pixel & 0xFFFFFFU));
   if (changed_) changed_({0, 0, width_, height_});

@@ -50,7 +50,7 @@ class PixelSurface final : public Surface {
   void DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) override;
   void DrawLine(float x1, float y1, float x2, float y2, Rgb colour) override;
   void DrawPoint(float x, float y, Rgb colour) override;
-  void Recolour(ColourMap map) override;
+  void recolour(ColourMap map) override;
 
  private:
   double toPixels(float twips) const;

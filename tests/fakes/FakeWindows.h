@@ -47,7 +47,7 @@ class RecordingSurface final : public platform::Surface {
     calls.push_back({DrawCall::Op::Point, x, y, 0, 0, 0, 0, colour});
   }
   // The recording keeps the calls, not the pixels: only the background follows.
-  void Recolour(platform::ColourMap map) override {
+  void recolour(platform::ColourMap map) override {
     backColour = platform::Mapped(map, backColour);
   }
 };

@@ -28,7 +28,7 @@ class CheckingSurface final : public platform::Surface {
     check({x1, y1, x2, y2});
   }
   void DrawPoint(float x, float y, platform::Rgb) override { check({x, y}); }
-  void Recolour(platform::ColourMap) override { ++calls; }
+  void recolour(platform::ColourMap) override { ++calls; }
 
  private:
   void check(std::initializer_list<float> values);

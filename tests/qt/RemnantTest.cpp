@@ -40,7 +40,7 @@ class TeeSurface final : public platform::Surface {
   void DrawPoint(float x, float y, Rgb c) override {
     image.DrawPoint(x, y, c), record.DrawPoint(x, y, c);
   }
-  void Recolour(platform::ColourMap map) override { image.Recolour(map), record.Recolour(map); }
+  void recolour(platform::ColourMap map) override { image.recolour(map), record.recolour(map); }
 };
 
 void replay(const DrawCall& call, platform::Surface& s) {

@@ -18,7 +18,7 @@ inline QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A window with the controls of its stored layout, in tab order.
+// A window with the controls of its stored layout; Tab follows where they stand.
 class FormWindow final : public platform::WindowWidget, public platform::Form {
  public:
   FormWindow(const WindowLayout& stored, const platform::Language& language);

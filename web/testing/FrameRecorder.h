@@ -30,7 +30,7 @@ class FrameRecorder final : public platform::Surface {
                   float end) override;
   void DrawLine(float x1, float y1, float x2, float y2, platform::Rgb colour) override;
   void DrawPoint(float x, float y, platform::Rgb colour) override;
-  void Recolour(platform::ColourMap map) override { pixels_.Recolour(map); }
+  void recolour(platform::ColourMap map) override { pixels_.recolour(map); }
 
  private:
   using Call = std::function<void(platform::Surface&)>;
