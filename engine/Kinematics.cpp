@@ -113,7 +113,8 @@ void writeObservedSpeed(RunContext& c) {
   run.vobs = (run.pos1s - run.pos1sold) / step;
   // Skipped in a frame that wrapped or changed speed, when the step is no speed.
   if (static_cast<float>(c.m.v) == c.m.vold && c.m.v * run.vobs >= 0) {
-    c.form2.Tv_obs.setText(c.language.number(std::floor(run.vobs * 100 + 0.001) / 100));
+    c.m.shown.seenSpeed = std::floor(run.vobs * 100 + 0.001) / 100;
+    c.form2.Tv_obs.setText(c.language.number(c.m.shown.seenSpeed));
   }
 }
 
@@ -126,9 +127,13 @@ void solveTrainRear(RunContext& c) {
 
 void writeReadouts(RunContext& c) {
   const platform::Language& language = c.language;
-  c.form2.Tlength_obs.setText(language.number(std::floor(c.run.pos1s - c.run.pos1e)));
-  c.form2.TLocalTime.setText(language.number(std::floor(c.m.ptime / 5)));
-  c.form1.TTime.setText(language.number(std::floor(c.m.nframes / 5.0)));
+  ShownReadouts& shown = c.m.shown;
+  shown.lengthObs = std::floor(c.run.pos1s - c.run.pos1e);
+  shown.properTime = std::floor(c.m.ptime / 5);
+  shown.localTime = std::floor(c.m.nframes / 5.0);
+  c.form2.Tlength_obs.setText(language.number(shown.lengthObs));
+  c.form2.TLocalTime.setText(language.number(shown.properTime));
+  c.form1.TTime.setText(language.number(shown.localTime));
 }
 
 void solveSecondTrain(RunContext& c) {

@@ -9,6 +9,16 @@
 
 namespace engine {
 
+// The numbers the readouts show, as last written: what describes the
+// picture in words reads them here, never back from the boxes.
+struct ShownReadouts {
+  double speed = 0;         // v
+  double lengthObs = 1000;  // Length obs
+  double seenSpeed = 0;     // v obs
+  double properTime = 0;    // Proper Time
+  double localTime = 0;     // Local Time
+};
+
 // Where the run cycle stands: the caption of "Start" shows it.
 enum class RunMode { Idle, Choosing, Running };
 
@@ -38,11 +48,14 @@ struct Module1 {
   int chosenType = 1;        // the demonstration chosen in the list, from 1
   bool contraction = false;  // the length-contraction switch
 
+  ShownReadouts shown;
+
   // The demonstrations the program offers, numbered from 1.
   std::span<const Demonstration> demonstrations = Demonstrations();
 
   // The teaching aids, off until asked for.
   bool slowMotion = false;                      // frames 0.4 s apart instead of 0.1 s
+  bool startFrozen = false;                     // every run frozen on its first frame
   Palette palette = Palette::Usual;             // asked for; in effect from the next set-up
   Colours colours = ColoursOf(Palette::Usual);  // in effect; bgcolor is their background
 };

@@ -108,13 +108,14 @@ void RunLoop::computeLayoutValues() {
   run_.rowwidth = ReadoutWidths(form2_);
 }
 
-// Whole numbers, but two decimals within one of c either way, where "v >"
-// and "v <" halve what is left to c and the whole number would read as c.
+double SpeedAsShown(const Module1& m) {
+  if (m.cc - 1 < std::fabs(m.v)) return std::floor(m.v * 100) / 100;
+  return std::floor(m.v);
+}
+
 void RunLoop::writeSpeedReadout() {
-  form1_.Tv.setText(language_.number(std::floor(m_.v)));
-  if (m_.cc - 1 < std::fabs(m_.v)) {
-    form1_.Tv.setText(language_.number(std::floor(m_.v * 100) / 100));
-  }
+  m_.shown.speed = SpeedAsShown(m_);
+  form1_.Tv.setText(language_.number(m_.shown.speed));
 }
 
 void RunLoop::runFrame() {

@@ -11,6 +11,11 @@
 
 namespace engine {
 
+// The speed as its box shows it: whole numbers, but two decimals within one
+// of c either way, where "v >" and "v <" halve what is left to c and the
+// whole number would read as c.
+double SpeedAsShown(const Module1& m);
+
 // One run of a demonstration at a time: its set-up, then frames at most ten
 // a second until a stop. It never blocks: each frame is a callback of the
 // event loop, so the control window's handlers run between frames, and the

@@ -110,6 +110,121 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>The observer stands at the centre of the circular track.</source>
+        <translation>Der Beobachter steht im Mittelpunkt der Kreisbahn.</translation>
+    </message>
+    <message>
+        <source>The observer stands at the centre of the left half circle of the long track.</source>
+        <translation>Der Beobachter steht im Mittelpunkt des linken Halbkreises der Rennbahn.</translation>
+    </message>
+    <message>
+        <source>The observer stands below two straight lines, along which a body with two long edges passes.</source>
+        <translation>Der Beobachter steht unter zwei geraden Linien, an denen ein Körper mit zwei langen Kanten vorbeizieht.</translation>
+    </message>
+    <message>
+        <source>The train has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>Der Zug steht, aber Licht, das ihn während der Fahrt verließ, kommt noch an: Die gesehenen Enden rücken noch eine Weile weiter.</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the train never reaches c.</source>
+        <translation>Nahe c halbiert jeder Klick auf v &gt; den Rest bis c: Es bleibt %1, und der Zug erreicht c nie.</translation>
+    </message>
+    <message>
+        <source>The train stands still, so the observer sees it where it truly is.</source>
+        <translation>Der Zug steht still, also sieht der Beobachter ihn dort, wo er wirklich ist.</translation>
+    </message>
+    <message>
+        <source>No demonstration has run yet. Choose one and click Select.</source>
+        <translation>Noch lief keine Demonstration. Wähle eine und klicke auf Wählen.</translation>
+    </message>
+    <message>
+        <source>v = %1, c = %2.</source>
+        <translation>v = %1, c = %2.</translation>
+    </message>
+    <message>
+        <source>Length contraction is off.</source>
+        <translation>Die Längenkontraktion ist aus.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The run has ended.</source>
+        <translation>Der Lauf ist beendet.</translation>
+    </message>
+    <message>
+        <source>The picture is frozen.</source>
+        <translation>Das Bild ist ein Standbild.</translation>
+    </message>
+    <message>
+        <source>%1 runs.</source>
+        <translation>%1 läuft.</translation>
+    </message>
+    <message>
+        <source>Motion is reduced: the run starts frozen on its first frame. Un Freeze lets it go on.</source>
+        <translation>Bewegung ist reduziert: Der Lauf beginnt als Standbild seines ersten Bildes. Weiter lässt ihn laufen.</translation>
+    </message>
+    <message>
+        <source>Length contraction on.</source>
+        <translation>Längenkontraktion an.</translation>
+    </message>
+    <message>
+        <source>Length contraction off.</source>
+        <translation>Längenkontraktion aus.</translation>
+    </message>
+    <message>
+        <source>Frozen.</source>
+        <translation>Standbild.</translation>
+    </message>
+    <message>
+        <source>v = %1.</source>
+        <translation>v = %1.</translation>
+    </message>
+    <message>
+        <source>The body has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>Der Körper steht, aber Licht, das ihn während der Bewegung verließ, kommt noch an: Die gesehenen Enden rücken noch eine Weile weiter.</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the body never reaches c.</source>
+        <translation>Nahe c halbiert jeder Klick auf v &gt; den Rest bis c: Es bleibt %1, und der Körper erreicht c nie.</translation>
+    </message>
+    <message>
+        <source>The body stands still, so the observer sees it where it truly is.</source>
+        <translation>Der Körper steht still, also sieht der Beobachter ihn dort, wo er wirklich ist.</translation>
+    </message>
+    <message>
+        <source>Light from the far edge&apos;s front left %1 time units before the light from the near edge&apos;s front: the far edge is seen as it was earlier, and the body looks turned.</source>
+        <translation>Das Licht von der Spitze der fernen Kante ging %1 Zeiteinheiten früher los als das von der Spitze der nahen Kante: Die ferne Kante wird so gesehen, wie sie früher war, und der Körper wirkt gedreht.</translation>
+    </message>
+    <message>
+        <source>Light from both ends takes the same time to arrive, so the seen train keeps its true length and trails the true train by %1 track units.</source>
+        <translation>Das Licht von beiden Enden braucht gleich lange, also behält der gesehene Zug seine wahre Länge und folgt dem wahren Zug mit %1 Bahneinheiten Abstand.</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units shorter than it truly is: the light from its rear left %2 time units later than the light from its front.</source>
+        <translation>Der Beobachter sieht den Zug %1 Bahneinheiten kürzer, als er wirklich ist: Das Licht von seinem Ende ging %2 Zeiteinheiten später los als das von seiner Spitze.</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units longer than it truly is: the light from its rear left %2 time units earlier than the light from its front.</source>
+        <translation>Der Beobachter sieht den Zug %1 Bahneinheiten länger, als er wirklich ist: Das Licht von seinem Ende ging %2 Zeiteinheiten früher los als das von seiner Spitze.</translation>
+    </message>
+    <message>
+        <source>Length contraction is on: the train is %1 % of its rest length.</source>
+        <translation>Die Längenkontraktion ist an: Der Zug hat %1 % seiner Ruhelänge.</translation>
+    </message>
+    <message>
+        <source>The picture is running.</source>
+        <translation>Das Bild läuft.</translation>
+    </message>
+    <message>
+        <source>Running again.</source>
+        <translation>Läuft weiter.</translation>
+    </message>
+</context>
+<context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
@@ -249,6 +364,14 @@
     <message>
         <source>Steps to the next demonstration; after the last comes the first again.</source>
         <translation>Geht zur nächsten Demonstration; nach der letzten kommt wieder die erste.</translation>
+    </message>
+    <message>
+        <source>Announcements</source>
+        <translation>Ansagen</translation>
+    </message>
+    <message>
+        <source>What has just changed, said as it happens.</source>
+        <translation>Was sich gerade geändert hat, angesagt, wenn es geschieht.</translation>
     </message>
 </context>
 <context>
@@ -456,6 +579,30 @@
     <message>
         <source>Usual size</source>
         <translation>Übliche Größe</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Dunkelrot</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Dunkelblau</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>says in words what the picture shows now, for a screen reader</source>
+        <translation>sagt in Worten, was das Bild gerade zeigt, für einen Screenreader</translation>
+    </message>
+    <message>
+        <source>Describe the picture</source>
+        <translation>Bild beschreiben</translation>
     </message>
 </context>
 <context>

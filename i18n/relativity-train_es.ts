@@ -110,6 +110,121 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>The observer stands at the centre of the circular track.</source>
+        <translation>El observador está en el centro de la pista circular.</translation>
+    </message>
+    <message>
+        <source>The observer stands at the centre of the left half circle of the long track.</source>
+        <translation>El observador está en el centro del semicírculo izquierdo de la pista larga.</translation>
+    </message>
+    <message>
+        <source>The observer stands below two straight lines, along which a body with two long edges passes.</source>
+        <translation>El observador está debajo de dos rectas por las que pasa un cuerpo con dos bordes largos.</translation>
+    </message>
+    <message>
+        <source>The train has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>El tren se ha detenido, pero aún llega luz que salió de él mientras se movía: los extremos vistos siguen avanzando un momento.</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the train never reaches c.</source>
+        <translation>Cerca de c, cada clic en v &gt; reduce a la mitad lo que falta hasta c: falta %1, y el tren nunca alcanza c.</translation>
+    </message>
+    <message>
+        <source>The train stands still, so the observer sees it where it truly is.</source>
+        <translation>El tren está quieto, así que el observador lo ve donde realmente está.</translation>
+    </message>
+    <message>
+        <source>No demonstration has run yet. Choose one and click Select.</source>
+        <translation>Todavía no se ha ejecutado ninguna demostración. Elija una y haga clic en Elegir.</translation>
+    </message>
+    <message>
+        <source>v = %1, c = %2.</source>
+        <translation>v = %1, c = %2.</translation>
+    </message>
+    <message>
+        <source>Length contraction is off.</source>
+        <translation>La contracción de la longitud está desactivada.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The run has ended.</source>
+        <translation>La ejecución ha terminado.</translation>
+    </message>
+    <message>
+        <source>The picture is frozen.</source>
+        <translation>La imagen está congelada.</translation>
+    </message>
+    <message>
+        <source>%1 runs.</source>
+        <translation>%1 en marcha.</translation>
+    </message>
+    <message>
+        <source>Motion is reduced: the run starts frozen on its first frame. Un Freeze lets it go on.</source>
+        <translation>Movimiento reducido: la ejecución empieza congelada en su primer fotograma. Reanudar la deja seguir.</translation>
+    </message>
+    <message>
+        <source>Length contraction on.</source>
+        <translation>Contracción de la longitud activada.</translation>
+    </message>
+    <message>
+        <source>Length contraction off.</source>
+        <translation>Contracción de la longitud desactivada.</translation>
+    </message>
+    <message>
+        <source>Frozen.</source>
+        <translation>Imagen congelada.</translation>
+    </message>
+    <message>
+        <source>v = %1.</source>
+        <translation>v = %1.</translation>
+    </message>
+    <message>
+        <source>The body has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>El cuerpo se ha detenido, pero aún llega luz que salió de él mientras se movía: los extremos vistos siguen avanzando un momento.</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the body never reaches c.</source>
+        <translation>Cerca de c, cada clic en v &gt; reduce a la mitad lo que falta hasta c: falta %1, y el cuerpo nunca alcanza c.</translation>
+    </message>
+    <message>
+        <source>The body stands still, so the observer sees it where it truly is.</source>
+        <translation>El cuerpo está quieto, así que el observador lo ve donde realmente está.</translation>
+    </message>
+    <message>
+        <source>Light from the far edge&apos;s front left %1 time units before the light from the near edge&apos;s front: the far edge is seen as it was earlier, and the body looks turned.</source>
+        <translation>La luz del frente del borde lejano salió %1 unidades de tiempo antes que la del frente del borde cercano: el borde lejano se ve como era antes, y el cuerpo parece girado.</translation>
+    </message>
+    <message>
+        <source>Light from both ends takes the same time to arrive, so the seen train keeps its true length and trails the true train by %1 track units.</source>
+        <translation>La luz de ambos extremos tarda lo mismo en llegar, así que el tren visto conserva su longitud real y va %1 unidades de pista detrás del tren real.</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units shorter than it truly is: the light from its rear left %2 time units later than the light from its front.</source>
+        <translation>El observador ve el tren %1 unidades de pista más corto de lo que realmente es: la luz de su cola salió %2 unidades de tiempo después que la de su frente.</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units longer than it truly is: the light from its rear left %2 time units earlier than the light from its front.</source>
+        <translation>El observador ve el tren %1 unidades de pista más largo de lo que realmente es: la luz de su cola salió %2 unidades de tiempo antes que la de su frente.</translation>
+    </message>
+    <message>
+        <source>Length contraction is on: the train is %1 % of its rest length.</source>
+        <translation>La contracción de la longitud está activada: el tren mide el %1 % de su longitud en reposo.</translation>
+    </message>
+    <message>
+        <source>The picture is running.</source>
+        <translation>La imagen está en marcha.</translation>
+    </message>
+    <message>
+        <source>Running again.</source>
+        <translation>Se reanuda.</translation>
+    </message>
+</context>
+<context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
@@ -249,6 +364,14 @@
     <message>
         <source>Steps to the next demonstration; after the last comes the first again.</source>
         <translation>Pasa a la siguiente demostración; después de la última vuelve la primera.</translation>
+    </message>
+    <message>
+        <source>Announcements</source>
+        <translation>Anuncios</translation>
+    </message>
+    <message>
+        <source>What has just changed, said as it happens.</source>
+        <translation>Lo que acaba de cambiar, anunciado en cuanto ocurre.</translation>
     </message>
 </context>
 <context>
@@ -456,6 +579,30 @@
     <message>
         <source>Usual size</source>
         <translation>Tamaño habitual</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Rojo oscuro</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Azul oscuro</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>says in words what the picture shows now, for a screen reader</source>
+        <translation>dice con palabras lo que muestra ahora la imagen, para un lector de pantalla</translation>
+    </message>
+    <message>
+        <source>Describe the picture</source>
+        <translation>Describir la imagen</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,121 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>The observer stands at the centre of the circular track.</source>
+        <translation>L’observateur se tient au centre de la piste circulaire.</translation>
+    </message>
+    <message>
+        <source>The observer stands at the centre of the left half circle of the long track.</source>
+        <translation>L’observateur se tient au centre du demi-cercle gauche de la piste longue.</translation>
+    </message>
+    <message>
+        <source>The observer stands below two straight lines, along which a body with two long edges passes.</source>
+        <translation>L’observateur se tient sous deux droites le long desquelles passe un corps à deux longs bords.</translation>
+    </message>
+    <message>
+        <source>The train has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>Le train est arrêté, mais la lumière qu’il a émise en roulant arrive encore : les extrémités vues avancent encore un moment.</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the train never reaches c.</source>
+        <translation>Près de c, chaque clic sur v &gt; divise par deux l’écart à c : il reste %1, et le train n’atteint jamais c.</translation>
+    </message>
+    <message>
+        <source>The train stands still, so the observer sees it where it truly is.</source>
+        <translation>Le train est immobile : l’observateur le voit là où il est réellement.</translation>
+    </message>
+    <message>
+        <source>No demonstration has run yet. Choose one and click Select.</source>
+        <translation>Aucune démonstration n’a encore été lancée. Choisissez-en une et cliquez sur Choisir.</translation>
+    </message>
+    <message>
+        <source>v = %1, c = %2.</source>
+        <translation>v = %1, c = %2.</translation>
+    </message>
+    <message>
+        <source>Length contraction is off.</source>
+        <translation>La contraction des longueurs est désactivée.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>The run has ended.</source>
+        <translation>L’exécution est terminée.</translation>
+    </message>
+    <message>
+        <source>The picture is frozen.</source>
+        <translation>L’image est figée.</translation>
+    </message>
+    <message>
+        <source>%1 runs.</source>
+        <translation>%1 est lancée.</translation>
+    </message>
+    <message>
+        <source>Motion is reduced: the run starts frozen on its first frame. Un Freeze lets it go on.</source>
+        <translation>Mouvements réduits : l’exécution commence figée sur sa première image. Reprendre la laisse continuer.</translation>
+    </message>
+    <message>
+        <source>Length contraction on.</source>
+        <translation>Contraction des longueurs activée.</translation>
+    </message>
+    <message>
+        <source>Length contraction off.</source>
+        <translation>Contraction des longueurs désactivée.</translation>
+    </message>
+    <message>
+        <source>Frozen.</source>
+        <translation>Image figée.</translation>
+    </message>
+    <message>
+        <source>v = %1.</source>
+        <translation>v = %1.</translation>
+    </message>
+    <message>
+        <source>The body has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>Le corps est arrêté, mais la lumière qu’il a émise en mouvement arrive encore : les extrémités vues avancent encore un moment.</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the body never reaches c.</source>
+        <translation>Près de c, chaque clic sur v &gt; divise par deux l’écart à c : il reste %1, et le corps n’atteint jamais c.</translation>
+    </message>
+    <message>
+        <source>The body stands still, so the observer sees it where it truly is.</source>
+        <translation>Le corps est immobile : l’observateur le voit là où il est réellement.</translation>
+    </message>
+    <message>
+        <source>Light from the far edge&apos;s front left %1 time units before the light from the near edge&apos;s front: the far edge is seen as it was earlier, and the body looks turned.</source>
+        <translation>La lumière de l’avant du bord lointain est partie %1 unités de temps avant celle de l’avant du bord proche : le bord lointain est vu tel qu’il était plus tôt, et le corps paraît tourné.</translation>
+    </message>
+    <message>
+        <source>Light from both ends takes the same time to arrive, so the seen train keeps its true length and trails the true train by %1 track units.</source>
+        <translation>La lumière des deux extrémités met le même temps à arriver : le train vu garde sa vraie longueur et suit le vrai train à %1 unités de piste.</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units shorter than it truly is: the light from its rear left %2 time units later than the light from its front.</source>
+        <translation>L’observateur voit le train plus court de %1 unités de piste qu’il ne l’est réellement : la lumière de son arrière est partie %2 unités de temps après celle de son avant.</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units longer than it truly is: the light from its rear left %2 time units earlier than the light from its front.</source>
+        <translation>L’observateur voit le train plus long de %1 unités de piste qu’il ne l’est réellement : la lumière de son arrière est partie %2 unités de temps avant celle de son avant.</translation>
+    </message>
+    <message>
+        <source>Length contraction is on: the train is %1 % of its rest length.</source>
+        <translation>La contraction des longueurs est activée : le train mesure %1 % de sa longueur au repos.</translation>
+    </message>
+    <message>
+        <source>The picture is running.</source>
+        <translation>L’image défile.</translation>
+    </message>
+    <message>
+        <source>Running again.</source>
+        <translation>Reprend.</translation>
+    </message>
+</context>
+<context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
@@ -249,6 +364,14 @@
     <message>
         <source>Steps to the next demonstration; after the last comes the first again.</source>
         <translation>Passe à la démonstration suivante ; après la dernière revient la première.</translation>
+    </message>
+    <message>
+        <source>Announcements</source>
+        <translation>Annonces</translation>
+    </message>
+    <message>
+        <source>What has just changed, said as it happens.</source>
+        <translation>Ce qui vient de changer, annoncé au moment où cela arrive.</translation>
     </message>
 </context>
 <context>
@@ -456,6 +579,30 @@
     <message>
         <source>Usual size</source>
         <translation>Taille habituelle</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Rouge foncé</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Bleu foncé</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>says in words what the picture shows now, for a screen reader</source>
+        <translation>dit en mots ce que l’image montre maintenant, pour un lecteur d’écran</translation>
+    </message>
+    <message>
+        <source>Describe the picture</source>
+        <translation>Décrire l’image</translation>
     </message>
 </context>
 <context>

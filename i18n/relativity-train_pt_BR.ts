@@ -110,6 +110,121 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>The observer stands at the centre of the circular track.</source>
+        <translation>O observador está no centro da pista circular.</translation>
+    </message>
+    <message>
+        <source>The observer stands at the centre of the left half circle of the long track.</source>
+        <translation>O observador está no centro do semicírculo esquerdo da pista longa.</translation>
+    </message>
+    <message>
+        <source>The observer stands below two straight lines, along which a body with two long edges passes.</source>
+        <translation>O observador está abaixo de duas retas pelas quais passa um corpo com duas bordas longas.</translation>
+    </message>
+    <message>
+        <source>The train has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>O trem parou, mas ainda chega luz que saiu dele enquanto se movia: as pontas vistas ainda avançam por um momento.</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the train never reaches c.</source>
+        <translation>Perto de c, cada clique em v &gt; reduz à metade o que falta até c: falta %1, e o trem nunca chega a c.</translation>
+    </message>
+    <message>
+        <source>The train stands still, so the observer sees it where it truly is.</source>
+        <translation>O trem está parado, então o observador o vê onde ele realmente está.</translation>
+    </message>
+    <message>
+        <source>No demonstration has run yet. Choose one and click Select.</source>
+        <translation>Nenhuma demonstração foi executada ainda. Escolha uma e clique em Escolher.</translation>
+    </message>
+    <message>
+        <source>v = %1, c = %2.</source>
+        <translation>v = %1, c = %2.</translation>
+    </message>
+    <message>
+        <source>Length contraction is off.</source>
+        <translation>A contração do comprimento está desligada.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The run has ended.</source>
+        <translation>A execução terminou.</translation>
+    </message>
+    <message>
+        <source>The picture is frozen.</source>
+        <translation>A imagem está congelada.</translation>
+    </message>
+    <message>
+        <source>%1 runs.</source>
+        <translation>%1 em execução.</translation>
+    </message>
+    <message>
+        <source>Motion is reduced: the run starts frozen on its first frame. Un Freeze lets it go on.</source>
+        <translation>Movimento reduzido: a execução começa congelada no primeiro quadro. Retomar a deixa seguir.</translation>
+    </message>
+    <message>
+        <source>Length contraction on.</source>
+        <translation>Contração do comprimento ligada.</translation>
+    </message>
+    <message>
+        <source>Length contraction off.</source>
+        <translation>Contração do comprimento desligada.</translation>
+    </message>
+    <message>
+        <source>Frozen.</source>
+        <translation>Imagem congelada.</translation>
+    </message>
+    <message>
+        <source>v = %1.</source>
+        <translation>v = %1.</translation>
+    </message>
+    <message>
+        <source>The body has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>O corpo parou, mas ainda chega luz que saiu dele enquanto se movia: as pontas vistas ainda avançam por um momento.</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the body never reaches c.</source>
+        <translation>Perto de c, cada clique em v &gt; reduz à metade o que falta até c: falta %1, e o corpo nunca chega a c.</translation>
+    </message>
+    <message>
+        <source>The body stands still, so the observer sees it where it truly is.</source>
+        <translation>O corpo está parado, então o observador o vê onde ele realmente está.</translation>
+    </message>
+    <message>
+        <source>Light from the far edge&apos;s front left %1 time units before the light from the near edge&apos;s front: the far edge is seen as it was earlier, and the body looks turned.</source>
+        <translation>A luz da frente da borda distante saiu %1 unidades de tempo antes da luz da frente da borda próxima: a borda distante é vista como era antes, e o corpo parece girado.</translation>
+    </message>
+    <message>
+        <source>Light from both ends takes the same time to arrive, so the seen train keeps its true length and trails the true train by %1 track units.</source>
+        <translation>A luz das duas pontas leva o mesmo tempo para chegar, então o trem visto mantém o comprimento real e segue o trem real a %1 unidades de pista.</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units shorter than it truly is: the light from its rear left %2 time units later than the light from its front.</source>
+        <translation>O observador vê o trem %1 unidades de pista mais curto do que realmente é: a luz da traseira saiu %2 unidades de tempo depois da luz da frente.</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units longer than it truly is: the light from its rear left %2 time units earlier than the light from its front.</source>
+        <translation>O observador vê o trem %1 unidades de pista mais longo do que realmente é: a luz da traseira saiu %2 unidades de tempo antes da luz da frente.</translation>
+    </message>
+    <message>
+        <source>Length contraction is on: the train is %1 % of its rest length.</source>
+        <translation>A contração do comprimento está ligada: o trem tem %1 % do comprimento de repouso.</translation>
+    </message>
+    <message>
+        <source>The picture is running.</source>
+        <translation>A imagem está em movimento.</translation>
+    </message>
+    <message>
+        <source>Running again.</source>
+        <translation>Retomado.</translation>
+    </message>
+</context>
+<context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
@@ -249,6 +364,14 @@
     <message>
         <source>Steps to the next demonstration; after the last comes the first again.</source>
         <translation>Passa para a próxima demonstração; depois da última volta a primeira.</translation>
+    </message>
+    <message>
+        <source>Announcements</source>
+        <translation>Anúncios</translation>
+    </message>
+    <message>
+        <source>What has just changed, said as it happens.</source>
+        <translation>O que acabou de mudar, anunciado quando acontece.</translation>
     </message>
 </context>
 <context>
@@ -456,6 +579,30 @@
     <message>
         <source>Usual size</source>
         <translation>Tamanho normal</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Vermelho-escuro</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Azul-escuro</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Cinza</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>says in words what the picture shows now, for a screen reader</source>
+        <translation>diz em palavras o que a imagem mostra agora, para um leitor de tela</translation>
+    </message>
+    <message>
+        <source>Describe the picture</source>
+        <translation>Descrever a imagem</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,121 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>The observer stands at the centre of the circular track.</source>
+        <translation>Наблюдатель стоит в центре круговой трассы.</translation>
+    </message>
+    <message>
+        <source>The observer stands at the centre of the left half circle of the long track.</source>
+        <translation>Наблюдатель стоит в центре левого полукруга длинной трассы.</translation>
+    </message>
+    <message>
+        <source>The observer stands below two straight lines, along which a body with two long edges passes.</source>
+        <translation>Наблюдатель стоит под двумя прямыми, вдоль которых проходит тело с двумя длинными краями.</translation>
+    </message>
+    <message>
+        <source>The train has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>Поезд остановился, но свет, ушедший от него во время движения, ещё приходит: видимые концы ещё немного ползут вперёд.</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the train never reaches c.</source>
+        <translation>Вблизи c каждое нажатие v &gt; вдвое уменьшает остаток до c: осталось %1, и поезд никогда не достигает c.</translation>
+    </message>
+    <message>
+        <source>The train stands still, so the observer sees it where it truly is.</source>
+        <translation>Поезд стоит, поэтому наблюдатель видит его там, где он на самом деле.</translation>
+    </message>
+    <message>
+        <source>No demonstration has run yet. Choose one and click Select.</source>
+        <translation>Ещё не запускалась ни одна демонстрация. Выберите её и нажмите «Выбрать».</translation>
+    </message>
+    <message>
+        <source>v = %1, c = %2.</source>
+        <translation>v = %1, c = %2.</translation>
+    </message>
+    <message>
+        <source>Length contraction is off.</source>
+        <translation>Сокращение длины выключено.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The run has ended.</source>
+        <translation>Запуск завершён.</translation>
+    </message>
+    <message>
+        <source>The picture is frozen.</source>
+        <translation>Картинка — стоп-кадр.</translation>
+    </message>
+    <message>
+        <source>%1 runs.</source>
+        <translation>%1: запуск.</translation>
+    </message>
+    <message>
+        <source>Motion is reduced: the run starts frozen on its first frame. Un Freeze lets it go on.</source>
+        <translation>Движение уменьшено: запуск начинается со стоп-кадра на первом кадре. «Дальше» продолжает его.</translation>
+    </message>
+    <message>
+        <source>Length contraction on.</source>
+        <translation>Сокращение длины включено.</translation>
+    </message>
+    <message>
+        <source>Length contraction off.</source>
+        <translation>Сокращение длины выключено.</translation>
+    </message>
+    <message>
+        <source>Frozen.</source>
+        <translation>Стоп-кадр.</translation>
+    </message>
+    <message>
+        <source>v = %1.</source>
+        <translation>v = %1.</translation>
+    </message>
+    <message>
+        <source>The body has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>Тело остановилось, но свет, ушедший от него во время движения, ещё приходит: видимые концы ещё немного ползут вперёд.</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the body never reaches c.</source>
+        <translation>Вблизи c каждое нажатие v &gt; вдвое уменьшает остаток до c: осталось %1, и тело никогда не достигает c.</translation>
+    </message>
+    <message>
+        <source>The body stands still, so the observer sees it where it truly is.</source>
+        <translation>Тело стоит, поэтому наблюдатель видит его там, где оно на самом деле.</translation>
+    </message>
+    <message>
+        <source>Light from the far edge&apos;s front left %1 time units before the light from the near edge&apos;s front: the far edge is seen as it was earlier, and the body looks turned.</source>
+        <translation>Свет от переднего конца дальнего края ушёл на %1 единиц времени раньше света от переднего конца ближнего края: дальний край виден таким, каким он был раньше, и тело кажется повёрнутым.</translation>
+    </message>
+    <message>
+        <source>Light from both ends takes the same time to arrive, so the seen train keeps its true length and trails the true train by %1 track units.</source>
+        <translation>Свет от обоих концов идёт одинаково долго, поэтому видимый поезд сохраняет истинную длину и отстаёт от истинного поезда на %1 единиц трассы.</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units shorter than it truly is: the light from its rear left %2 time units later than the light from its front.</source>
+        <translation>Наблюдатель видит поезд на %1 единиц трассы короче, чем он на самом деле: свет от хвоста ушёл на %2 единиц времени позже света от головы.</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units longer than it truly is: the light from its rear left %2 time units earlier than the light from its front.</source>
+        <translation>Наблюдатель видит поезд на %1 единиц трассы длиннее, чем он на самом деле: свет от хвоста ушёл на %2 единиц времени раньше света от головы.</translation>
+    </message>
+    <message>
+        <source>Length contraction is on: the train is %1 % of its rest length.</source>
+        <translation>Сокращение длины включено: длина поезда — %1 % его длины покоя.</translation>
+    </message>
+    <message>
+        <source>The picture is running.</source>
+        <translation>Картинка движется.</translation>
+    </message>
+    <message>
+        <source>Running again.</source>
+        <translation>Дальше.</translation>
+    </message>
+</context>
+<context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
@@ -249,6 +364,14 @@
     <message>
         <source>Steps to the next demonstration; after the last comes the first again.</source>
         <translation>Переходит к следующей демонстрации; после последней снова идёт первая.</translation>
+    </message>
+    <message>
+        <source>Announcements</source>
+        <translation>Сообщения</translation>
+    </message>
+    <message>
+        <source>What has just changed, said as it happens.</source>
+        <translation>Что только что изменилось — сообщается сразу.</translation>
     </message>
 </context>
 <context>
@@ -456,6 +579,30 @@
     <message>
         <source>Usual size</source>
         <translation>Обычный размер</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>Тёмно-красный</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>Тёмно-синий</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Серый</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>says in words what the picture shows now, for a screen reader</source>
+        <translation>словами говорит, что сейчас показывает картинка, для экранного диктора</translation>
+    </message>
+    <message>
+        <source>Describe the picture</source>
+        <translation>Описать картинку</translation>
     </message>
 </context>
 <context>

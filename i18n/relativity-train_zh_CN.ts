@@ -110,6 +110,121 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>The observer stands at the centre of the circular track.</source>
+        <translation>观察者站在圆形轨道的中心。</translation>
+    </message>
+    <message>
+        <source>The observer stands at the centre of the left half circle of the long track.</source>
+        <translation>观察者站在长轨道左侧半圆的中心。</translation>
+    </message>
+    <message>
+        <source>The observer stands below two straight lines, along which a body with two long edges passes.</source>
+        <translation>观察者站在两条直线下方，一个有两条长边的物体沿直线经过。</translation>
+    </message>
+    <message>
+        <source>The train has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>火车已经停下，但它运动时发出的光仍在到达：看到的两端还会继续移动片刻。</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the train never reaches c.</source>
+        <translation>接近 c 时，每点击一次 v &gt; 都使离 c 的差距减半：还差 %1，火车永远达不到 c。</translation>
+    </message>
+    <message>
+        <source>The train stands still, so the observer sees it where it truly is.</source>
+        <translation>火车静止不动，所以观察者看到的就是它的真实位置。</translation>
+    </message>
+    <message>
+        <source>No demonstration has run yet. Choose one and click Select.</source>
+        <translation>尚未运行任何演示。请选一个演示，然后点击“选择”。</translation>
+    </message>
+    <message>
+        <source>v = %1, c = %2.</source>
+        <translation>v = %1，c = %2。</translation>
+    </message>
+    <message>
+        <source>Length contraction is off.</source>
+        <translation>长度收缩已关闭。</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1：%2。</translation>
+    </message>
+    <message>
+        <source>The run has ended.</source>
+        <translation>运行已结束。</translation>
+    </message>
+    <message>
+        <source>The picture is frozen.</source>
+        <translation>画面已定格。</translation>
+    </message>
+    <message>
+        <source>%1 runs.</source>
+        <translation>%1 开始运行。</translation>
+    </message>
+    <message>
+        <source>Motion is reduced: the run starts frozen on its first frame. Un Freeze lets it go on.</source>
+        <translation>已减少动态效果：运行从第一帧定格开始。点击“继续”让它继续。</translation>
+    </message>
+    <message>
+        <source>Length contraction on.</source>
+        <translation>长度收缩已开启。</translation>
+    </message>
+    <message>
+        <source>Length contraction off.</source>
+        <translation>长度收缩已关闭。</translation>
+    </message>
+    <message>
+        <source>Frozen.</source>
+        <translation>已定格。</translation>
+    </message>
+    <message>
+        <source>v = %1.</source>
+        <translation>v = %1。</translation>
+    </message>
+    <message>
+        <source>The body has stopped, but light that left it while it moved is still arriving: the seen ends creep on for a moment.</source>
+        <translation>物体已经停下，但它运动时发出的光仍在到达：看到的两端还会继续移动片刻。</translation>
+    </message>
+    <message>
+        <source>Near c each click of v &gt; halves what is left to c: %1 is left, and the body never reaches c.</source>
+        <translation>接近 c 时，每点击一次 v &gt; 都使离 c 的差距减半：还差 %1，物体永远达不到 c。</translation>
+    </message>
+    <message>
+        <source>The body stands still, so the observer sees it where it truly is.</source>
+        <translation>物体静止不动，所以观察者看到的就是它的真实位置。</translation>
+    </message>
+    <message>
+        <source>Light from the far edge&apos;s front left %1 time units before the light from the near edge&apos;s front: the far edge is seen as it was earlier, and the body looks turned.</source>
+        <translation>远边前端的光比近边前端的光早 %1 个时间单位发出：远边被看到的是它更早时的样子，于是物体看起来被转动了。</translation>
+    </message>
+    <message>
+        <source>Light from both ends takes the same time to arrive, so the seen train keeps its true length and trails the true train by %1 track units.</source>
+        <translation>两端的光到达所需时间相同，所以看到的火车保持真实长度，并落后真实火车 %1 个轨道单位。</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units shorter than it truly is: the light from its rear left %2 time units later than the light from its front.</source>
+        <translation>观察者看到的火车比真实长度短 %1 个轨道单位：车尾的光比车头的光晚 %2 个时间单位发出。</translation>
+    </message>
+    <message>
+        <source>The observer sees the train %1 track units longer than it truly is: the light from its rear left %2 time units earlier than the light from its front.</source>
+        <translation>观察者看到的火车比真实长度长 %1 个轨道单位：车尾的光比车头的光早 %2 个时间单位发出。</translation>
+    </message>
+    <message>
+        <source>Length contraction is on: the train is %1 % of its rest length.</source>
+        <translation>长度收缩已开启：火车长度是其静止长度的 %1%。</translation>
+    </message>
+    <message>
+        <source>The picture is running.</source>
+        <translation>画面正在运行。</translation>
+    </message>
+    <message>
+        <source>Running again.</source>
+        <translation>继续运行。</translation>
+    </message>
+</context>
+<context>
     <name>Desktop entry</name>
     <message>
         <source>Relativity Train</source>
@@ -249,6 +364,14 @@
     <message>
         <source>Steps to the next demonstration; after the last comes the first again.</source>
         <translation>切换到下一个演示；最后一个之后回到第一个。</translation>
+    </message>
+    <message>
+        <source>Announcements</source>
+        <translation>播报</translation>
+    </message>
+    <message>
+        <source>What has just changed, said as it happens.</source>
+        <translation>刚刚发生的变化，随时播报。</translation>
     </message>
 </context>
 <context>
@@ -456,6 +579,30 @@
     <message>
         <source>Usual size</source>
         <translation>常规大小</translation>
+    </message>
+    <message>
+        <source>Dark red</source>
+        <translation>深红</translation>
+    </message>
+    <message>
+        <source>Dark blue</source>
+        <translation>深蓝</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>says in words what the picture shows now, for a screen reader</source>
+        <translation>用文字说出画面此刻显示的内容，供屏幕阅读器朗读</translation>
+    </message>
+    <message>
+        <source>Describe the picture</source>
+        <translation>描述画面</translation>
     </message>
 </context>
 <context>

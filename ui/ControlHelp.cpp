@@ -26,7 +26,7 @@ constexpr platform::Text kSeenSpeed =
 constexpr platform::Text kProperTime = TR_TEXT(
     "Help", "The train's own time over the same frames: each adds the square root of 1 - v²/c².");
 
-constexpr std::array<ControlHelp, 12> kControlWindow = {{
+constexpr std::array<ControlHelp, 13> kControlWindow = {{
     {"Tv", TR_TEXT("Help", "Speed v"), kSpeed},
     {"Lv", kNoName, kSpeed},
     {"Tcc", TR_TEXT("Help", "Speed of light c"), kLight},
@@ -40,6 +40,8 @@ constexpr std::array<ControlHelp, 12> kControlWindow = {{
     {"Text7", TR_TEXT("Help", "Demonstrations"),
      TR_TEXT("Help", "The demonstrations and their numbers.")},
     {"Text5", TR_TEXT("Help", "Message"), TR_TEXT("Help", "What to do next.")},
+    {"TAnnounce", TR_TEXT("Help", "Announcements"),
+     TR_TEXT("Help", "What has just changed, said as it happens.")},
     {"CommandSimulation", kNoName,
      TR_TEXT("Help", "Steps to the next demonstration; after the last comes the first again.")},
 }};

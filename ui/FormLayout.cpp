@@ -15,7 +15,7 @@ constexpr platform::Rgb kRed = platform::RGB(255, 0, 0);
 constexpr platform::Rgb kBlack = platform::RGB(0, 0, 0);
 constexpr platform::Rgb kWhite = platform::RGB(255, 255, 255);
 
-constexpr std::array<StoredControl, 18> kControlWindow = {{
+constexpr std::array<StoredControl, 19> kControlWindow = {{
     {"CommandStart", K::Button, StartCaption(engine::RunMode::Idle), 120, 120, 735, 375, true},
     {"CommandCancel", K::Button, TR_TEXT("Control window", "Cancel"), 1080, 120, 735, 375, true},
     {"CommandVinc", K::Button, {nullptr, "v >"}, 120, 600, 735, 375, false},
@@ -38,6 +38,9 @@ constexpr std::array<StoredControl, 18> kControlWindow = {{
     {"CommandFreeze", K::Button, FreezeCaption(false), 3240, 600, 975, 375, false},
     {"CommandSimulation", K::Button, TR_TEXT("Control window", "Simulation"), 120, 2040, 975, 375,
      true},
+    // What has just changed, said as it happens: a line for the eye, a box
+    // whose changes a screen reader hears.
+    {"TAnnounce", K::TextBox, {nullptr, ""}, 120, 1965, 4695, 285, true},
 }};
 
 constexpr std::array<StoredControl, 7> kTrackWindow = {{

@@ -36,6 +36,10 @@ struct WindowLayout {
 // (1680 twips above an observer at mid-height + 500) inside.
 inline constexpr float kTrackWindowMinHeight = 2400;
 
+// The control window's outer height, set by its load: the stored 2520
+// twips, and room for the line of announcements below its controls.
+inline constexpr float kControlWindowHeight = 2520 + 300;
+
 // The control window as stored, its list box as high as the program's
 // demonstrations need, and the track window.
 WindowLayout ControlWindowLayoutFor(std::size_t demonstrations);

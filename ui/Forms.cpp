@@ -22,7 +22,8 @@ Form1 Form1::Bind(platform::Window& window, const ControlLookup& control) {
           control("LType"),
           control("Tcc"),
           control("CommandFreeze"),
-          control("CommandSimulation")};
+          control("CommandSimulation"),
+          control("TAnnounce")};
 }
 
 engine::ControlPanelView Form1::panelView() const {

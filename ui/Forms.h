@@ -32,6 +32,7 @@ struct Form1 {
   platform::Control& Tcc;
   platform::Control& CommandFreeze;
   platform::Control& CommandSimulation;
+  platform::Control& TAnnounce;
 
   static Form1 Bind(platform::Window& window, const ControlLookup& control);
   engine::ControlPanelView panelView() const;

@@ -25,6 +25,7 @@ constexpr Aid kAids[] = {
     {A::ZoomIn, "zoomIn", false},
     {A::ZoomOut, "zoomOut", false},
     {A::UsualSize, "usualSize", false},
+    {A::Describe, "describe", false},
 };
 
 const Aid& aidOf(KeyAction action) {
@@ -106,6 +107,13 @@ constexpr KeyHelp kKeys[] = {
      A::UsualSize,
      true,
      false},
+    {{"D", ""},
+     TR_TEXT("Keys", "D"),
+     TR_TEXT("Keys", "says in words what the picture shows now, for a screen reader"),
+     TR_TEXT("Keys", "Describe the picture"),
+     A::Describe,
+     true,
+     true},
     {{"F", ""},
      TR_TEXT("Keys", "F"),
      TR_TEXT("Keys", "full screen on or off"),

@@ -22,6 +22,7 @@ enum class KeyAction {
   ZoomIn,
   ZoomOut,
   UsualSize,
+  Describe,
 };
 
 // An aid's name across the bridge to the page's script ("step",

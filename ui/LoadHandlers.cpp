@@ -3,6 +3,7 @@
 #include "platform/NumberText.h"
 #include "ui/Captions.h"
 #include "ui/Commands.h"
+#include "ui/FormLayout.h"
 
 namespace ui {
 
@@ -23,7 +24,7 @@ void Commands::Form1_Load() {
   f.LControl.setVisible(false);
   f.TControl.setVisible(false);
   paintControlWindow();
-  f.window.setHeight(2520);
+  f.window.setHeight(kControlWindowHeight);
 
   Form2_Load();
   form2_.Tlength_obs.setText("1000");

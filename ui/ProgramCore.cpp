@@ -2,6 +2,7 @@
 #include "ui/ProgramCore.h"
 
 #include "ui/ControlHelp.h"
+#include "ui/Description.h"
 
 namespace ui {
 namespace {
@@ -24,8 +25,12 @@ ProgramCore::ProgramCore(const ProgramParts& parts,
       form2_(Form2::Bind(trackWindow_.window(), lookupIn(trackWindow_))),
       runLoop_(module_, form1_.panelView(), form2_.displayView(), parts.scheduler, parts.clock,
                parts.program, parts.language),
-      commands_(module_, form1_, form2_, runLoop_, parts.program, parts.language) {
+      commands_(module_, form1_, form2_, runLoop_, parts.program, parts.language),
+      clock_(parts.clock),
+      announcer_(parts.scheduler, parts.clock,
+                 [this](const std::string& text) { announce(text); }) {
   module_.demonstrations = demonstrations;
+  runLoop_.setFrameObserver([this] { frameDrawn(); });
 }
 
 void ProgramCore::start(const StartChoices& choices) {
@@ -35,24 +40,34 @@ void ProgramCore::start(const StartChoices& choices) {
   takeRememberedChoices();
   // A palette asked for holds for this start alone.
   if (choices.palette && *choices.palette != module_.palette) commands_.SwitchPalette();
+  module_.startFrozen = choices.reducedMotion;
   commands_.Form1_Load();
   controlWindow_.window().setVisible(true);
   commands_.Form_Resize();  // as when a window is first shown
+  told_ = told();
   PrepareRun(choices.link, commands_, module_, trackWindow_.window());
   sizedByLink_ = choices.link.demo && choices.link.height;
+  tellChanges();
+  describePicture();
 }
 
 void ProgramCore::connectHandlers() {
   Commands& c = commands_;
   for (const ClickHandler& click : Commands::ClickHandlers()) {
-    controlWindow_.onClick(click.control, [&c, handler = click.handler] { (c.*handler)(); });
+    controlWindow_.onClick(click.control, [this, handler = click.handler] {
+      (commands_.*handler)();
+      tellChanges();
+    });
   }
   controlWindow_.onResize([&c] { c.Form_Resize(); });
   // Closing the control window ends the program, as "Cancel" does; the
   // track window hides, and "Start" or "Select" shows it again.
   controlWindow_.onClose([&c] { c.CommandCancel_Click(); });
   trackWindow_.onResize([&c] { c.Form2_Resize(); });
-  trackWindow_.onClose([&c] { c.Form2_Close(); });
+  trackWindow_.onClose([this] {
+    commands_.Form2_Close();
+    tellChanges();
+  });
 }
 
 void ProgramCore::takeRememberedChoices() {
@@ -71,6 +86,10 @@ void ProgramCore::RunAid(KeyAction action) {
   switch (action) {
     case KeyAction::Step:
       commands_.StepFrame();
+      describePicture();
+      return;
+    case KeyAction::Describe:
+      announcer_.sayNow(description());
       return;
     case KeyAction::SlowMotion:
       commands_.SlowMotion();
@@ -90,6 +109,75 @@ bool ProgramCore::AidIsOn(KeyAction action) const {
   if (action == KeyAction::SlowMotion) return module_.slowMotion;
   if (action == KeyAction::Palette) return module_.palette == engine::Palette::Projector;
   return false;
+}
+
+ProgramCore::Told ProgramCore::told() const {
+  return {module_.mode, module_.v, module_.contraction, module_.freeze == 1.0};
+}
+
+std::string ProgramCore::description() const {
+  return Describe({module_, runLoop_.state()}, language_).whole();
+}
+
+// One short announcement for each change a user made: a run begun or ended,
+// contraction switched, frozen or going on, and a speed once the clicks
+// have settled. Never one per frame.
+void ProgramCore::tellChanges() {
+  const Told now = told();
+  const Told before = told_;
+  told_ = now;
+  const platform::Language& l = language_;
+  const bool running = now.mode == engine::RunMode::Running;
+  if (running && before.mode != engine::RunMode::Running) {
+    const engine::Demonstration* shown = engine::DemonstrationOf(module_, module_.simtype);
+    std::string text = Filled(l.localized(TR_TEXT("Description", "%1 runs.")),
+                              {shown != nullptr ? l.localized(shown->listName) : std::string()});
+    if (now.frozen) {
+      text += ' ' + l.localized(TR_TEXT("Description",
+                                        "Motion is reduced: the run starts frozen on its first "
+                                        "frame. Un Freeze lets it go on."));
+    }
+    announcer_.announce(text);
+    describePicture();
+    return;
+  }
+  if (!running && before.mode == engine::RunMode::Running) {
+    announcer_.announce(l.localized(TR_TEXT("Description", "The run has ended.")));
+    describePicture();
+    return;
+  }
+  if (!running) return;
+  if (now.contraction != before.contraction) {
+    announcer_.announce(now.contraction
+                            ? l.localized(TR_TEXT("Description", "Length contraction on."))
+                            : l.localized(TR_TEXT("Description", "Length contraction off.")));
+  }
+  if (now.frozen != before.frozen) {
+    announcer_.announce(now.frozen ? l.localized(TR_TEXT("Description", "Frozen."))
+                                   : l.localized(TR_TEXT("Description", "Running again.")));
+  }
+  if (now.v != before.v) {
+    announcer_.announceSettled(Filled(l.localized(TR_TEXT("Description", "v = %1.")),
+                                      {l.number(engine::SpeedAsShown(module_))}));
+  }
+  // Frozen, the text alternative follows every change at once.
+  if (now.frozen || now.frozen != before.frozen) describePicture();
+}
+
+// While the picture runs, its text alternative follows at most once a second.
+void ProgramCore::frameDrawn() {
+  if (clock_.SecondsTimer() - lastDescribed_ >= 1 || module_.freeze == 1.0) describePicture();
+  if (frameObserver_) frameObserver_();
+}
+
+void ProgramCore::describePicture() {
+  lastDescribed_ = clock_.SecondsTimer();
+  shell_.describePicture(description());
+}
+
+void ProgramCore::announce(const std::string& text) {
+  form1_.TAnnounce.setText(text);
+  shell_.announce(text);
 }
 
 }  // namespace ui

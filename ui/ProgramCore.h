@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,6 +12,7 @@
 #include "platform/Language.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
+#include "ui/Announcer.h"
 #include "ui/Commands.h"
 #include "ui/Forms.h"
 #include "ui/Keys.h"
@@ -18,12 +20,17 @@
 
 namespace ui {
 
-// The aids only a platform can give (saving and copying the picture, the
-// list of keys, full screen, zoom): the program asks its shell for them.
+// What only a platform can give: some of the aids (saving and copying the
+// picture, the list of keys, full screen, zoom), and the ways a screen
+// reader hears the picture. The program asks its shell for them.
 class Shell {
  public:
   virtual ~Shell() = default;
   virtual void perform(KeyAction action) = 0;
+  // Said politely to a screen reader, without taking the keyboard.
+  virtual void announce(const std::string& text) = 0;
+  // The picture's text alternative, kept current.
+  virtual void describePicture(const std::string& text) = 0;
 };
 
 // What a shell gives the program: its two windows and its services.
@@ -43,6 +50,7 @@ struct ProgramParts {
 struct StartChoices {
   std::optional<engine::Palette> palette;  // else as the user last left it
   Link link;
+  bool reducedMotion = false;  // every run starts frozen on its first frame
 };
 
 // The whole program, free of any toolkit: the simulation's variables, both
@@ -69,6 +77,11 @@ class ProgramCore {
   std::string stateJson() const;
   std::string keyListJson() const;
 
+  // The picture told in words, as it stands now.
+  std::string description() const;
+  // Something else to do after each frame is drawn.
+  void observeFrames(std::function<void()> observer) { frameObserver_ = std::move(observer); }
+
   engine::Module1& simulation() { return module_; }
   const engine::Module1& simulation() const { return module_; }
   engine::RunLoop& runLoop() { return runLoop_; }
@@ -79,10 +92,23 @@ class ProgramCore {
   const platform::Language& language() const { return language_; }
 
  private:
+  // How the run stands, as far as announcements tell of it.
+  struct Told {
+    engine::RunMode mode;
+    double v;
+    bool contraction, frozen;
+  };
+
   void connectHandlers();
   void takeRememberedChoices();
   void remember(const char* key, bool on);
   std::string pictureTextsJson() const;
+  // After every handler: what changed is announced, the picture described.
+  void tellChanges();
+  void frameDrawn();
+  void describePicture();
+  void announce(const std::string& text);
+  Told told() const;
 
   engine::Module1 module_;
   platform::Form& controlWindow_;
@@ -95,6 +121,11 @@ class ProgramCore {
   Form2 form2_;
   engine::RunLoop runLoop_;
   Commands commands_;
+  platform::Clock& clock_;
+  Announcer announcer_;
+  Told told_{};
+  double lastDescribed_ = 0;
+  std::function<void()> frameObserver_;
   bool sizedByLink_ = false;  // the link gave the track window its height
 };
 

@@ -66,6 +66,12 @@ void Commands::startRunning() {
   m_.stopflag = 0;
   applyPalette();  // a palette asked for during the last run
   runLoop_.RunSimulation();
+  // Asked to spare the user motion: the first frame stands, and the button
+  // that lets it go on is there from the start.
+  if (m_.startFrozen && m_.mode == engine::RunMode::Running) {
+    f.CommandFreeze.setVisible(true);
+    CommandFreeze_Click();
+  }
 }
 
 void Commands::stopRunning() {

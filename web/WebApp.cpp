@@ -10,7 +10,7 @@ WebApp::WebApp(const ui::Link& link)
       form2Window_(2, ui::TrackWindowLayout(), true, nextControlId_, language_),
       core_(
           {form1Window_, form2Window_, scheduler_, clock_, program_, language_, settings_, *this}) {
-  core_.runLoop().setFrameObserver([this] {
+  core_.observeFrames([this] {
     if (frameObserver_) frameObserver_();
     web_frame_drawn();
   });
@@ -19,6 +19,14 @@ WebApp::WebApp(const ui::Link& link)
 
 void WebApp::perform(ui::KeyAction action) {
   web_page_action(ui::ActionName(action));
+}
+
+void WebApp::announce(const std::string& text) {
+  web_announce(text.c_str());
+}
+
+void WebApp::describePicture(const std::string& text) {
+  web_describe_picture(form2Window_.window().id(), text.c_str());
 }
 
 void WebApp::click(int controlId) {

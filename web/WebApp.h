@@ -25,6 +25,8 @@ class WebApp final : public ui::Shell {
   void paint(int windowId) { formById(windowId).window().paint(); }
   void clientResized(int windowId, double width, double height, double ratio);
   void perform(ui::KeyAction action) override;
+  void announce(const std::string& text) override;
+  void describePicture(const std::string& text) override;
 
   ui::ProgramCore& core() { return core_; }
   platform::WebWindow& trackWindow() { return form2Window_.window(); }

@@ -16,6 +16,7 @@ struct RunContext;
 struct Demonstration {
   platform::Text listName;  // its line in the list of demonstrations
   platform::Text title;     // the track window's title while it runs
+  platform::Text observer;  // where the observer stands, said in a sentence
   // The track: the point at distance s along it, for a train at distance r
   // from the observer; tracklen is the lap, where there is one.
   void (*trackPoint)(double s, double r, double tracklen, double& x, double& y);

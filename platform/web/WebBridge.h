@@ -55,6 +55,10 @@ void web_set_setting(const char* key, const char* value);
 // An aid only the page can give (saving, copying, the key list, full
 // screen), by its name.
 void web_page_action(const char* name);
+// Said politely to a screen reader, through a live region no one sees.
+void web_announce(const char* text);
+// A window's picture, told in words as its text alternative.
+void web_describe_picture(int window, const char* text);
 
 void web_timer_start(int timer, double milliseconds);  // below 0: as soon as events allow
 void web_timer_cancel(int timer);

@@ -13,7 +13,7 @@
 // windows, as a user's desktop does.
 namespace {
 
-constexpr int kControlOuterHeight = 2520 / 15;  // pixels
+constexpr int kControlOuterHeight = (2520 + 300) / 15;  // pixels, with the line of announcements
 
 bool windowManagerRunning() {
   QProcess xprop;

@@ -36,7 +36,7 @@ class Rig {
   FakeWindow form1Window;
   FakeWindow form2Window;
   MemorySettings settings;
-  RecordingShell shell;
+  RecordingShell shell{time};
   ui::ProgramCore core;
   // The core's parts, by the names the tests use.
   engine::Module1& m;

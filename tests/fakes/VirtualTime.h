@@ -74,11 +74,28 @@ class MemorySettings final : public platform::Settings {
   std::map<std::string, std::string, std::less<>> values_;
 };
 
-// A shell that notes which of its own aids it was asked for.
+// A shell that notes which of its own aids it was asked for, and what it
+// was given to say and to describe the picture with, and when.
 class RecordingShell final : public ui::Shell {
  public:
+  struct Said {
+    double at;
+    std::string text;
+  };
+
+  explicit RecordingShell(platform::Clock& clock) : clock_(clock) {}
+
   void perform(ui::KeyAction action) override { performed.push_back(action); }
+  void announce(const std::string& text) override { announced.push_back({now(), text}); }
+  void describePicture(const std::string& text) override { described.push_back({now(), text}); }
+
   std::vector<ui::KeyAction> performed;
+  std::vector<Said> announced;
+  std::vector<Said> described;
+
+ private:
+  double now() { return clock_.SecondsTimer(); }
+  platform::Clock& clock_;
 };
 
 }  // namespace fakes

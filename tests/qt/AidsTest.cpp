@@ -186,6 +186,15 @@ class AidsTest : public QObject {
             app->aids().setZoom(1);
             break;
           }
+          case ui::KeyAction::Describe: {
+            // The whole description, at once, in the line a screen reader hears.
+            auto* line = static_cast<QLineEdit*>(widgetOf(f, "TAnnounce"));
+            line->clear();
+            press();
+            QVERIFY(line->text().startsWith(QStringLiteral("Horse Racing Track.")));
+            QVERIFY(line->text().contains(QStringLiteral("v = 1, c = 30.")));
+            break;
+          }
           case ui::KeyAction::None:
           case ui::KeyAction::FullScreen:
             QFAIL(name);
@@ -194,7 +203,7 @@ class AidsTest : public QObject {
     }
     // The same actions sit in the track window's menu.
     QCOMPARE(app->trackWindow().contextMenuPolicy(), Qt::ActionsContextMenu);
-    QCOMPARE(app->trackWindow().actions().size(), 9);
+    QCOMPARE(app->trackWindow().actions().size(), 10);
   }
 
   // The file holds the window's own pixels and text naming what it shows;

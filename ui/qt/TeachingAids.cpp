@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt/TeachingAids.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDialog>
@@ -119,6 +120,18 @@ void TeachingAids::zoomStep(int steps) {
       std::clamp<std::ptrdiff_t>(at - std::begin(kZooms) + steps, 0, std::ssize(kZooms) - 1);
   setZoom(kZooms[index]);
   settings_.setValue("zoom", QString::number(zoom_).toStdString());
+}
+
+void TeachingAids::announce([[maybe_unused]] const std::string& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QAccessibleAnnouncementEvent event(&control_, QString::fromStdString(text));
+  event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+  QAccessible::updateAccessibility(&event);
+#endif
+}
+
+void TeachingAids::describePicture(const std::string& text) {
+  track_.setAccessibleDescription(QString::fromStdString(text));
 }
 
 void TeachingAids::perform(KeyAction action) {

@@ -31,6 +31,11 @@ class TeachingAids final : public QObject, public Shell {
   void showSwitches();
 
   void perform(KeyAction action) override;
+  // The control window's line of announcements changes with each one, and
+  // a screen reader hears the change; the track window's description is
+  // the picture's text alternative.
+  void announce(const std::string& text) override;
+  void describePicture(const std::string& text) override;
 
   // Both windows larger as a whole: 1 (as stored) to 3.
   void setZoom(double zoom);
