@@ -14,7 +14,12 @@ WebApp::WebApp(const ui::Link& link)
     if (frameObserver_) frameObserver_();
     web_frame_drawn();
   });
-  core_.start({link.palette, link});
+  // The user's own settings hold where the link does not say otherwise.
+  std::optional<engine::Palette> palette = link.palette;
+  if (!palette && web_media_matches("(prefers-contrast: more)") != 0) {
+    palette = engine::Palette::Projector;
+  }
+  core_.start({palette, link, web_media_matches("(prefers-reduced-motion: reduce)") != 0});
 }
 
 void WebApp::perform(ui::KeyAction action) {

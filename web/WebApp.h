@@ -16,7 +16,8 @@ namespace web {
 class WebApp final : public ui::Shell {
  public:
   // Starts with the palette and slow motion as last left unless the link
-  // asks otherwise, and opens the demonstration the link prepares.
+  // or the user's settings (more contrast, less motion) ask otherwise, and
+  // opens the demonstration the link prepares.
   explicit WebApp(const ui::Link& link);
 
   void click(int controlId);

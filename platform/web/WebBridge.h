@@ -59,6 +59,8 @@ void web_page_action(const char* name);
 void web_announce(const char* text);
 // A window's picture, told in words as its text alternative.
 void web_describe_picture(int window, const char* text);
+// Whether the browser answers a media query ("(prefers-contrast: more)").
+int web_media_matches(const char* query);
 
 void web_timer_start(int timer, double milliseconds);  // below 0: as soon as events allow
 void web_timer_cancel(int timer);

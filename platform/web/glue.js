@@ -16,6 +16,7 @@ mergeInto(LibraryManager.library, {
     controls: {},
     timers: {},
     channel: null,
+    liveRegion: null,
     colour: function (rgb) {
       return 'rgb(' + (rgb & 255) + ',' + ((rgb >> 8) & 255) + ',' + ((rgb >> 16) & 255) + ')';
     },
@@ -305,6 +306,34 @@ mergeInto(LibraryManager.library, {
   },
   web_page_action: function (name) {
     Module.page.perform(UTF8ToString(name));
+  },
+
+  // One polite live region no one sees: a screen reader says what is put
+  // in it, and the keyboard stays where it is.
+  web_announce__deps: ['$Page'],
+  web_announce: function (text) {
+    if (!Page.liveRegion) {
+      Page.liveRegion = document.createElement('div');
+      Page.liveRegion.id = 'announcements';
+      Page.liveRegion.className = 'visually-hidden';
+      Page.liveRegion.setAttribute('role', 'status');
+      Page.liveRegion.setAttribute('aria-live', 'polite');
+      document.body.appendChild(Page.liveRegion);
+    }
+    Page.liveRegion.textContent = UTF8ToString(text);
+  },
+
+  // The picture is an image to assistive technology, named by the words
+  // that describe it now.
+  web_describe_picture__deps: ['$Page'],
+  web_describe_picture: function (id, text) {
+    const canvas = Page.windows[id].canvas;
+    canvas.setAttribute('role', 'img');
+    canvas.setAttribute('aria-label', UTF8ToString(text));
+  },
+
+  web_media_matches: function (query) {
+    return matchMedia(UTF8ToString(query)).matches ? 1 : 0;
   },
 
   web_timer_start__deps: ['$Page'],
