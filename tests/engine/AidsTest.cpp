@@ -12,6 +12,7 @@
 #include "engine/scenes/Demonstration.h"
 #include "tests/fakes/GoldenRun.h"
 #include "tests/fakes/Rig.h"
+#include "ui/Keys.h"
 
 using fakes::Rig;
 
@@ -235,4 +236,33 @@ TEST(ProjectorPalette, ARunTakesItAtItsSetUpAndAnIdleWindowAtOnce) {
   EXPECT_EQ(rig.m.bgcolor, platform::RGB(192, 192, 192));
   EXPECT_EQ(rig.f1("Lv").backColour, platform::RGB(192, 192, 192));
   EXPECT_EQ(rig.picture().backColour, platform::RGB(192, 192, 192));  // recoloured, not cleared
+}
+
+// Every aid of the key list runs by the name the page's script uses for it:
+// the core's own change the program and remember the switches, the others
+// go to the shell; a name that names nothing runs nothing.
+TEST(Aids, EveryAidRunsByItsNameAndTheSwitchesAreRemembered) {
+  Rig rig;
+  rig.startRun(1);
+  rig.clickVinc(3);
+  rig.runFrames(3);
+  for (const ui::KeyHelp& key : ui::KeyList()) {
+    if (key.action == ui::KeyAction::None) continue;
+    const auto action = ui::ActionNamed(ui::ActionName(key.action));
+    ASSERT_EQ(action, key.action) << ui::ActionName(key.action);
+    const bool wasOn = rig.core.AidIsOn(*action);
+    const std::size_t performed = rig.shell.performed.size();
+    rig.core.RunAid(*action);
+    if (ui::IsSwitch(*action)) {
+      EXPECT_NE(rig.core.AidIsOn(*action), wasOn) << key.menu.source;
+      const char* kept = *action == ui::KeyAction::Palette ? "projector" : "slowMotion";
+      EXPECT_EQ(rig.settings.value(kept), wasOn ? "false" : "true") << key.menu.source;
+      rig.core.RunAid(*action);
+    }
+    const bool theShells = rig.shell.performed.size() > performed;
+    const bool coresOwn = *action == ui::KeyAction::Step || *action == ui::KeyAction::Describe ||
+                          ui::IsSwitch(*action);
+    EXPECT_NE(theShells, coresOwn) << key.menu.source;
+  }
+  EXPECT_FALSE(ui::ActionNamed("") || ui::ActionNamed("stepp") || ui::ActionNamed("Step"));
 }
