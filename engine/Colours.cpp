@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Colours.h"
 
+#include <cstddef>
+
 namespace engine {
 
 using platform::PaletteColor;
@@ -10,6 +12,19 @@ std::optional<Palette> PaletteNamed(std::string_view word) {
   if (word == "projector") return Palette::Projector;
   if (word == "usual") return Palette::Usual;
   return std::nullopt;
+}
+
+platform::Text ColourName(Palette palette, LegendColour colour, bool passingBody) {
+  static constexpr platform::Text kUsual[] = {
+      TR_TEXT("Keys", "Black"), TR_TEXT("Keys", "Light red"), TR_TEXT("Keys", "Light yellow"),
+      TR_TEXT("Keys", "White")};
+  static constexpr platform::Text kProjector[] = {
+      TR_TEXT("Keys", "Black"), TR_TEXT("Keys", "Dark red"), TR_TEXT("Keys", "Dark blue"),
+      TR_TEXT("Keys", "Grey")};
+  const auto index = static_cast<std::size_t>(colour);
+  if (palette == Palette::Usual) return kUsual[index];
+  if (colour == LegendColour::White && passingBody) return kProjector[0];
+  return kProjector[index];
 }
 
 Colours ColoursOf(Palette palette) {

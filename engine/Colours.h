@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/Colour.h"
+#include "platform/Language.h"
 
 namespace engine {
 
@@ -26,6 +27,15 @@ struct Colours {
 };
 
 Colours ColoursOf(Palette palette);
+
+// The four colours a demonstration's legend explains, as the usual palette
+// draws them.
+enum class LegendColour { Black, LightRed, LightYellow, White };
+
+// What a palette's colour for one of them is called: the projector palette
+// draws light red dark red, light yellow dark blue, and white grey (the
+// trail) or black (the passing body).
+platform::Text ColourName(Palette palette, LegendColour colour, bool passingBody = false);
 
 // The palette a word names, as links and the command line write it:
 // "projector" or "usual".

@@ -165,10 +165,14 @@ void WrapOnLap(RunContext& c) {
   RunState& run = c.run;
   if (run.pos1 > c.m.tracklen) run.pos1 -= c.m.tracklen;
   if (run.pos1 < 0) run.pos1 += c.m.tracklen;
+  run.acrossFrom = 0;
+  run.acrossTo = c.m.tracklen;
+  run.lapped = true;
 }
 
 void FrameKinematics(RunContext& c) {
   RunState& run = c.run;
+  run.stoppedFor = running(c) ? 0 : run.stoppedFor + run.dtstop;
   runClocks(c.m, run);
   computeContraction(c);
   advance(c.m, run);

@@ -19,4 +19,8 @@ void UsePalette(Module1& m, Palette palette) {
   m.bgcolor = m.colours.background;
 }
 
+Palette PaletteInEffect(const Module1& m) {
+  return m.colours == ColoursOf(Palette::Projector) ? Palette::Projector : Palette::Usual;
+}
+
 }  // namespace engine

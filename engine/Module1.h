@@ -56,12 +56,16 @@ struct Module1 {
   // The teaching aids, off until asked for.
   bool slowMotion = false;                      // frames 0.4 s apart instead of 0.1 s
   bool startFrozen = false;                     // every run frozen on its first frame
+  bool spacetime = false;                       // the spacetime diagram beside the track
   Palette palette = Palette::Usual;             // asked for; in effect from the next set-up
   Colours colours = ColoursOf(Palette::Usual);  // in effect; bgcolor is their background
 };
 
 // Puts a palette in effect: its colours, and its background as bgcolor.
 void UsePalette(Module1& m, Palette palette);
+// The palette whose colours are in effect (the one asked for may wait for
+// the next run).
+Palette PaletteInEffect(const Module1& m);
 
 void SetDefaults(Module1& m);
 void SetDerivedDefaults(Module1& m);

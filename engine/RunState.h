@@ -34,6 +34,14 @@ struct RunState {
   double first = 1.0;
   double fresh = 1.0;
 
+  // Time since "v = 0", as the creep of the seen ends reckons it (each frame
+  // takes dtstop from the delays): the worldlines stand that long.
+  double stoppedFor = 0;
+  // The positions the train runs over, as its wrap keeps them: a lap from 0
+  // (round and long track), or the passing body's stretch of its line.
+  double acrossFrom = 0, acrossTo = 0;
+  bool lapped = false;
+
   // The scenes' own pieces, with the copies the next frame erases.
   double arcs = 0, arce = 0, arcs2 = 0, arce2 = 0;
   double arcsold = 0, arceold = 0, arcs2old = 0, arce2old = 0;

@@ -604,6 +604,18 @@
         <source>Describe the picture</source>
         <translation>Bild beschreiben</translation>
     </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>the spacetime diagram beside the picture, on or off: why the observer sees it there</source>
+        <translation>das Raumzeitdiagramm neben dem Bild, ein oder aus: warum der Beobachter den Zug dort sieht</translation>
+    </message>
+    <message>
+        <source>Spacetime diagram</source>
+        <translation>Raumzeitdiagramm</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -725,6 +737,41 @@
     <message>
         <source>Keys and colours</source>
         <translation>Tasten und Farben</translation>
+    </message>
+</context>
+<context>
+    <name>Spacetime</name>
+    <message>
+        <source>now</source>
+        <translation>jetzt</translation>
+    </message>
+    <message>
+        <source>Time (now at the top)</source>
+        <translation>Zeit (jetzt oben)</translation>
+    </message>
+    <message>
+        <source>Position along the track</source>
+        <translation>Ort entlang der Bahn</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Raumzeit</translation>
+    </message>
+    <message>
+        <source>In the diagram: the light reaching the observer now left the front %1 time units ago, when it was %2 track units behind where it is now.</source>
+        <translation>Im Diagramm: Das Licht, das den Beobachter jetzt erreicht, verließ die Spitze vor %1 Zeiteinheiten, als sie %2 Bahneinheiten hinter ihrem jetzigen Ort war.</translation>
+    </message>
+    <message>
+        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
+        <translation>%1: die Weltlinien der Enden, wo sie waren und wo sie jetzt sind</translation>
+    </message>
+    <message>
+        <source>%1: the ends as the observer sees them now</source>
+        <translation>%1: die Enden, wie der Beobachter sie jetzt sieht</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events whose light reaches the observer now</source>
+        <translation>%1: der Lichtkegel der Vergangenheit, die Ereignisse, deren Licht den Beobachter jetzt erreicht</translation>
     </message>
 </context>
 <context>

@@ -604,6 +604,18 @@
         <source>Describe the picture</source>
         <translation>Describir la imagen</translation>
     </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>the spacetime diagram beside the picture, on or off: why the observer sees it there</source>
+        <translation>el diagrama espacio-tiempo junto a la imagen, sí o no: por qué el observador lo ve ahí</translation>
+    </message>
+    <message>
+        <source>Spacetime diagram</source>
+        <translation>Diagrama espacio-tiempo</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -725,6 +737,41 @@
     <message>
         <source>Keys and colours</source>
         <translation>Teclas y colores</translation>
+    </message>
+</context>
+<context>
+    <name>Spacetime</name>
+    <message>
+        <source>now</source>
+        <translation>ahora</translation>
+    </message>
+    <message>
+        <source>Time (now at the top)</source>
+        <translation>Tiempo (ahora arriba)</translation>
+    </message>
+    <message>
+        <source>Position along the track</source>
+        <translation>Posición a lo largo de la pista</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Espacio-tiempo</translation>
+    </message>
+    <message>
+        <source>In the diagram: the light reaching the observer now left the front %1 time units ago, when it was %2 track units behind where it is now.</source>
+        <translation>En el diagrama: la luz que llega ahora al observador salió del frente hace %1 unidades de tiempo, cuando estaba %2 unidades de pista por detrás de donde está ahora.</translation>
+    </message>
+    <message>
+        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
+        <translation>%1: las líneas de universo de los extremos, dónde estaban y dónde están ahora</translation>
+    </message>
+    <message>
+        <source>%1: the ends as the observer sees them now</source>
+        <translation>%1: los extremos como los ve ahora el observador</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events whose light reaches the observer now</source>
+        <translation>%1: el cono de luz pasado, los sucesos cuya luz llega ahora al observador</translation>
     </message>
 </context>
 <context>

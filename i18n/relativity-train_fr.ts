@@ -604,6 +604,18 @@
         <source>Describe the picture</source>
         <translation>Décrire l’image</translation>
     </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>the spacetime diagram beside the picture, on or off: why the observer sees it there</source>
+        <translation>le diagramme d’espace-temps à côté de l’image, activé ou non : pourquoi l’observateur le voit là</translation>
+    </message>
+    <message>
+        <source>Spacetime diagram</source>
+        <translation>Diagramme d’espace-temps</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -725,6 +737,41 @@
     <message>
         <source>Keys and colours</source>
         <translation>Touches et couleurs</translation>
+    </message>
+</context>
+<context>
+    <name>Spacetime</name>
+    <message>
+        <source>now</source>
+        <translation>maintenant</translation>
+    </message>
+    <message>
+        <source>Time (now at the top)</source>
+        <translation>Temps (maintenant en haut)</translation>
+    </message>
+    <message>
+        <source>Position along the track</source>
+        <translation>Position le long de la piste</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Espace-temps</translation>
+    </message>
+    <message>
+        <source>In the diagram: the light reaching the observer now left the front %1 time units ago, when it was %2 track units behind where it is now.</source>
+        <translation>Dans le diagramme : la lumière qui atteint l’observateur maintenant a quitté l’avant il y a %1 unités de temps, quand il était %2 unités de piste en arrière de là où il est maintenant.</translation>
+    </message>
+    <message>
+        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
+        <translation>%1 : les lignes d’univers des bouts, où ils étaient et où ils sont maintenant</translation>
+    </message>
+    <message>
+        <source>%1: the ends as the observer sees them now</source>
+        <translation>%1 : les bouts tels que l’observateur les voit maintenant</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events whose light reaches the observer now</source>
+        <translation>%1 : le cône de lumière passé, les événements dont la lumière atteint l’observateur maintenant</translation>
     </message>
 </context>
 <context>

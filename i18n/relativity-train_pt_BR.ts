@@ -604,6 +604,18 @@
         <source>Describe the picture</source>
         <translation>Descrever a imagem</translation>
     </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>the spacetime diagram beside the picture, on or off: why the observer sees it there</source>
+        <translation>o diagrama de espaço-tempo ao lado da imagem, ligado ou desligado: por que o observador o vê ali</translation>
+    </message>
+    <message>
+        <source>Spacetime diagram</source>
+        <translation>Diagrama de espaço-tempo</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -725,6 +737,41 @@
     <message>
         <source>Keys and colours</source>
         <translation>Teclas e cores</translation>
+    </message>
+</context>
+<context>
+    <name>Spacetime</name>
+    <message>
+        <source>now</source>
+        <translation>agora</translation>
+    </message>
+    <message>
+        <source>Time (now at the top)</source>
+        <translation>Tempo (agora no alto)</translation>
+    </message>
+    <message>
+        <source>Position along the track</source>
+        <translation>Posição ao longo da pista</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Espaço-tempo</translation>
+    </message>
+    <message>
+        <source>In the diagram: the light reaching the observer now left the front %1 time units ago, when it was %2 track units behind where it is now.</source>
+        <translation>No diagrama: a luz que chega agora ao observador saiu da frente há %1 unidades de tempo, quando ela estava %2 unidades de pista atrás de onde está agora.</translation>
+    </message>
+    <message>
+        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
+        <translation>%1: as linhas de mundo das pontas, onde estavam e onde estão agora</translation>
+    </message>
+    <message>
+        <source>%1: the ends as the observer sees them now</source>
+        <translation>%1: as pontas como o observador as vê agora</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events whose light reaches the observer now</source>
+        <translation>%1: o cone de luz passado, os eventos cuja luz chega agora ao observador</translation>
     </message>
 </context>
 <context>

@@ -604,6 +604,18 @@
         <source>Describe the picture</source>
         <translation>Описать картинку</translation>
     </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>the spacetime diagram beside the picture, on or off: why the observer sees it there</source>
+        <translation>пространственно-временная диаграмма рядом с картинкой, вкл. или выкл.: почему наблюдатель видит поезд там</translation>
+    </message>
+    <message>
+        <source>Spacetime diagram</source>
+        <translation>Пространственно-временная диаграмма</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -725,6 +737,41 @@
     <message>
         <source>Keys and colours</source>
         <translation>Клавиши и цвета</translation>
+    </message>
+</context>
+<context>
+    <name>Spacetime</name>
+    <message>
+        <source>now</source>
+        <translation>сейчас</translation>
+    </message>
+    <message>
+        <source>Time (now at the top)</source>
+        <translation>Время (сейчас вверху)</translation>
+    </message>
+    <message>
+        <source>Position along the track</source>
+        <translation>Положение вдоль трассы</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>Пространство-время</translation>
+    </message>
+    <message>
+        <source>In the diagram: the light reaching the observer now left the front %1 time units ago, when it was %2 track units behind where it is now.</source>
+        <translation>На диаграмме: свет, доходящий до наблюдателя сейчас, ушёл от головы %1 единиц времени назад, когда она была на %2 единиц трассы позади того места, где она сейчас.</translation>
+    </message>
+    <message>
+        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
+        <translation>%1: мировые линии концов, где они были и где они сейчас</translation>
+    </message>
+    <message>
+        <source>%1: the ends as the observer sees them now</source>
+        <translation>%1: концы такими, какими их сейчас видит наблюдатель</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events whose light reaches the observer now</source>
+        <translation>%1: световой конус прошлого, события, свет которых доходит до наблюдателя сейчас</translation>
     </message>
 </context>
 <context>

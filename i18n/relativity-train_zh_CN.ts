@@ -604,6 +604,18 @@
         <source>Describe the picture</source>
         <translation>描述画面</translation>
     </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>the spacetime diagram beside the picture, on or off: why the observer sees it there</source>
+        <translation>画面旁的时空图，开或关：观察者为什么在那里看到它</translation>
+    </message>
+    <message>
+        <source>Spacetime diagram</source>
+        <translation>时空图</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -725,6 +737,41 @@
     <message>
         <source>Keys and colours</source>
         <translation>按键与颜色</translation>
+    </message>
+</context>
+<context>
+    <name>Spacetime</name>
+    <message>
+        <source>now</source>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Time (now at the top)</source>
+        <translation>时间（现在在最上方）</translation>
+    </message>
+    <message>
+        <source>Position along the track</source>
+        <translation>沿轨道的位置</translation>
+    </message>
+    <message>
+        <source>Spacetime</source>
+        <translation>时空</translation>
+    </message>
+    <message>
+        <source>In the diagram: the light reaching the observer now left the front %1 time units ago, when it was %2 track units behind where it is now.</source>
+        <translation>在图中：此刻到达观察者的光在 %1 个时间单位前离开车头，那时车头在它现在位置后方 %2 个轨道单位处。</translation>
+    </message>
+    <message>
+        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
+        <translation>%1：两端的世界线，它们过去和现在的位置</translation>
+    </message>
+    <message>
+        <source>%1: the ends as the observer sees them now</source>
+        <translation>%1：观察者此刻看到的两端</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events whose light reaches the observer now</source>
+        <translation>%1：过去光锥，其光此刻到达观察者的事件</translation>
     </message>
 </context>
 <context>

@@ -57,8 +57,9 @@ class Window {
   virtual void setTop(float twips) = 0;
   virtual void setWidth(float twips) = 0;
   virtual void setHeight(float twips) = 0;
-  // The width of the client area, inside the window's frame.
+  // The width and height of the client area, inside the window's frame.
   virtual float clientWidth() const = 0;
+  virtual float clientHeight() const = 0;
   // Widens the window by as much as its client area falls short of this
   // width, so the frame is added to what the client area needs.
   void widenClientTo(float twips) {

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "engine/scenes/Demonstration.h"
-#include "ui/Keys.h"
 
 namespace ui {
 namespace {
@@ -153,18 +152,6 @@ const MeaningRule kRules[] = {
      }},
 };
 
-// The colours as the palette in effect shows the legend's four.
-std::string colourName(const engine::Module1& m, std::size_t index, bool body,
-                       const Language& language) {
-  if (m.colours != engine::ColoursOf(engine::Palette::Projector)) {
-    return language.localized(LegendColours()[index]);
-  }
-  static constexpr platform::Text kProjector[] = {
-      TR_TEXT("Keys", "Black"), TR_TEXT("Keys", "Dark red"), TR_TEXT("Keys", "Dark blue"),
-      TR_TEXT("Keys", "Grey")};
-  return language.localized(index == 3 && body ? kProjector[0] : kProjector[index]);
-}
-
 std::string whatIsShown(const Situation& s, const Language& language) {
   const engine::Demonstration* demonstration = drawn(s.m);
   if (demonstration == nullptr) {
@@ -174,8 +161,10 @@ std::string whatIsShown(const Situation& s, const Language& language) {
   std::string text = language.localized(demonstration->listName) + ". " +
                      language.localized(demonstration->observer);
   for (std::size_t i = 0; i < demonstration->legend.size(); ++i) {
-    text += ' ' + colourName(s.m, i, demonstration->drawsBody, language) + ": " +
-            language.localized(demonstration->legend[i]) + '.';
+    const platform::Text colour = engine::ColourName(
+        engine::PaletteInEffect(s.m), static_cast<engine::LegendColour>(i), demonstration->drawsBody);
+    text += ' ' + language.localized(colour) + ": " + language.localized(demonstration->legend[i]) +
+            '.';
   }
   return text;
 }

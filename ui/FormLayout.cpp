@@ -54,6 +54,27 @@ constexpr std::array<StoredControl, 7> kTrackWindow = {{
      false, kBlack},
 }};
 
+// The spacetime diagram's window: its picture is drawn, its words are
+// labels the diagram places as it draws.
+constexpr std::array<StoredControl, 14> kSpacetimeWindow = {{
+    {"LTimeAxis", K::Label, TR_TEXT("Spacetime", "Time (now at the top)"), 60, 60, 3600, 255,
+     true},
+    {"LPositionAxis", K::Label, TR_TEXT("Spacetime", "Position along the track"), 900, 3165,
+     3600, 255, true},
+    {"LTickX0", K::Label, {nullptr, ""}, 0, 2910, 750, 255, true, true},
+    {"LTickX1", K::Label, {nullptr, ""}, 0, 2910, 750, 255, true, true},
+    {"LTickX2", K::Label, {nullptr, ""}, 0, 2910, 750, 255, true, true},
+    {"LTickX3", K::Label, {nullptr, ""}, 0, 2910, 750, 255, true, true},
+    {"LTickX4", K::Label, {nullptr, ""}, 0, 2910, 750, 255, true, true},
+    {"LTickT0", K::Label, {nullptr, ""}, 0, 420, 750, 255, true, true},
+    {"LTickT1", K::Label, {nullptr, ""}, 0, 420, 750, 255, true, true},
+    {"LTickT2", K::Label, {nullptr, ""}, 0, 420, 750, 255, true, true},
+    {"LTickT3", K::Label, {nullptr, ""}, 0, 420, 750, 255, true, true},
+    {"LLegendLines", K::Label, {nullptr, ""}, 60, 3480, 5580, 255, true},
+    {"LLegendCone", K::Label, {nullptr, ""}, 60, 3735, 5580, 255, true},
+    {"LLegendSeen", K::Label, {nullptr, ""}, 60, 3990, 5580, 255, true},
+}};
+
 // The list box holds a line for each demonstration and a thin margin.
 constexpr float kListLineHeight = 220, kListMargin = 10;
 
@@ -74,6 +95,12 @@ WindowLayout ControlWindowLayoutFor(std::size_t demonstrations) {
 
 const WindowLayout& ControlWindowLayout() {
   static const WindowLayout stored = ControlWindowLayoutFor(engine::Demonstrations().size());
+  return stored;
+}
+
+const WindowLayout& SpacetimeWindowLayout() {
+  static const WindowLayout stored{TR_TEXT("Spacetime", "Spacetime"), 5700, 4290,
+                                   {kSpacetimeWindow.begin(), kSpacetimeWindow.end()}};
   return stored;
 }
 

@@ -45,5 +45,6 @@ inline constexpr float kControlWindowHeight = 2520 + 300;
 WindowLayout ControlWindowLayoutFor(std::size_t demonstrations);
 const WindowLayout& ControlWindowLayout();
 const WindowLayout& TrackWindowLayout();
+const WindowLayout& SpacetimeWindowLayout();
 
 }  // namespace ui

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Keys.h"
 
+#include "engine/Colours.h"
+
 namespace ui {
 namespace {
 
@@ -26,6 +28,7 @@ constexpr Aid kAids[] = {
     {A::ZoomOut, "zoomOut", false},
     {A::UsualSize, "usualSize", false},
     {A::Describe, "describe", false},
+    {A::Spacetime, "spacetime", true},
 };
 
 const Aid& aidOf(KeyAction action) {
@@ -114,6 +117,13 @@ constexpr KeyHelp kKeys[] = {
      A::Describe,
      true,
      true},
+    {{"T", ""},
+     TR_TEXT("Keys", "T"),
+     TR_TEXT("Keys", "the spacetime diagram beside the picture, on or off: why the observer sees it there"),
+     TR_TEXT("Keys", "Spacetime diagram"),
+     A::Spacetime,
+     true,
+     true},
     {{"F", ""},
      TR_TEXT("Keys", "F"),
      TR_TEXT("Keys", "full screen on or off"),
@@ -144,9 +154,7 @@ constexpr KeyHelp kKeys[] = {
      true},
 };
 
-constexpr platform::Text kLegendColours[] = {TR_TEXT("Keys", "Black"), TR_TEXT("Keys", "Light red"),
-                                             TR_TEXT("Keys", "Light yellow"),
-                                             TR_TEXT("Keys", "White")};
+
 
 }  // namespace
 
@@ -169,8 +177,13 @@ std::span<const KeyHelp> KeyList() {
   return kKeys;
 }
 
-std::span<const platform::Text, 4> LegendColours() {
-  return kLegendColours;
+std::array<platform::Text, 4> LegendColours() {
+  using engine::LegendColour;
+  const auto usual = [](LegendColour colour) {
+    return engine::ColourName(engine::Palette::Usual, colour);
+  };
+  return {usual(LegendColour::Black), usual(LegendColour::LightRed),
+          usual(LegendColour::LightYellow), usual(LegendColour::White)};
 }
 
 platform::Text ProjectorLegend() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -23,6 +24,7 @@ enum class KeyAction {
   ZoomOut,
   UsualSize,
   Describe,
+  Spacetime,
 };
 
 // An aid's name across the bridge to the page's script ("step",
@@ -46,7 +48,7 @@ std::span<const KeyHelp> KeyList();
 
 // The four colours of the usual palette that each demonstration's legend
 // explains: black, light red, light yellow and white.
-std::span<const platform::Text, 4> LegendColours();
+std::array<platform::Text, 4> LegendColours();
 
 // How the projector palette shows the same four.
 platform::Text ProjectorLegend();

@@ -109,6 +109,8 @@ const Rule kRules[] = {
     {"palette", [](std::string_view v) { return engine::PaletteNamed(v).has_value(); },
      "projector or usual",
      [](Link& l, const std::string& v) { l.palette = engine::PaletteNamed(v); }},
+    {"spacetime", [](std::string_view v) { return v == "on" || v == "off"; }, "on or off",
+     [](Link& l, const std::string& v) { l.spacetime = v == "on"; }},
 };
 
 bool inRange(const Link& link, std::size_t demonstrations) {
@@ -178,6 +180,7 @@ std::string LinkQuery(const engine::Module1& m) {
   std::string query = "demo=" + std::to_string(demo) + "&v=" + std::to_string(clicksFor(m)) +
                       "&contraction=" + (m.contraction ? "on" : "off");
   if (m.palette == engine::Palette::Projector) query += "&palette=projector";
+  if (m.spacetime) query += "&spacetime=on";
   return query;
 }
 

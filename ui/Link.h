@@ -15,7 +15,7 @@ namespace ui {
 // A prepared demonstration, as a link's query names it:
 //   demo=<a demonstration's number>, v=-30..30 (clicks of "v >", or of "v <" when negative),
 //   contraction=on|off, height=<track panel, CSS pixels>, lang=<code>,
-//   palette=projector|usual.
+//   palette=projector|usual, spacetime=on|off.
 struct Link {
   std::optional<int> demo;
   std::optional<int> speedClicks;
@@ -23,6 +23,7 @@ struct Link {
   std::optional<int> height;
   std::optional<std::string> language;
   std::optional<engine::Palette> palette;
+  std::optional<bool> spacetime;
   // A line for each value left out: broken, hostile, repeated, or without demo.
   std::vector<std::string> ignored;
 };
@@ -33,7 +34,7 @@ struct Link {
 Link ParseLink(std::string_view query, std::size_t demonstrations);
 
 // The query of a link to the run as it stands: demonstration, speed (in
-// clicks), contraction and palette.
+// clicks), contraction, palette and the spacetime diagram.
 std::string LinkQuery(const engine::Module1& m);
 
 // The run's own steps, as a user would click them: Start, the demonstration,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ProgramCore.h"
 
+#include <cmath>
+
 #include "ui/ControlHelp.h"
 #include "ui/Description.h"
 
@@ -11,18 +13,34 @@ ControlLookup lookupIn(platform::Form& form) {
   return [&form](std::string_view name) -> platform::Control& { return form.control(name); };
 }
 
+engine::SpacetimeView spacetimeViewOf(platform::Form& form) {
+  const auto tick = [&form](const char* axis, int n) {
+    return &form.control(std::string(axis) + std::to_string(n));
+  };
+  return {
+      form.window(),
+      form.control("LTimeAxis"),
+      form.control("LPositionAxis"),
+      {tick("LTickX", 0), tick("LTickX", 1), tick("LTickX", 2), tick("LTickX", 3),
+       tick("LTickX", 4)},
+      {tick("LTickT", 0), tick("LTickT", 1), tick("LTickT", 2), tick("LTickT", 3)},
+      {&form.control("LLegendLines"), &form.control("LLegendCone"), &form.control("LLegendSeen")}};
+}
+
 }  // namespace
 
 ProgramCore::ProgramCore(const ProgramParts& parts,
                          std::span<const engine::Demonstration> demonstrations)
     : controlWindow_(parts.controlWindow),
       trackWindow_(parts.trackWindow),
+      spacetimeWindow_(parts.spacetimeWindow),
       program_(parts.program),
       language_(parts.language),
       settings_(parts.settings),
       shell_(parts.shell),
       form1_(Form1::Bind(controlWindow_.window(), lookupIn(controlWindow_))),
       form2_(Form2::Bind(trackWindow_.window(), lookupIn(trackWindow_))),
+      spacetime_(spacetimeViewOf(spacetimeWindow_)),
       runLoop_(module_, form1_.panelView(), form2_.displayView(), parts.scheduler, parts.clock,
                parts.program, parts.language),
       commands_(module_, form1_, form2_, runLoop_, parts.program, parts.language),
@@ -47,6 +65,7 @@ void ProgramCore::start(const StartChoices& choices) {
   told_ = told();
   PrepareRun(choices.link, commands_, module_, trackWindow_.window());
   sizedByLink_ = choices.link.demo && choices.link.height;
+  showSpacetime(choices.link.spacetime.value_or(settings_.value("spacetime") == "true"));
   tellChanges();
   describePicture();
 }
@@ -68,6 +87,12 @@ void ProgramCore::connectHandlers() {
     commands_.Form2_Close();
     tellChanges();
   });
+  // Closing the diagram hides it, as switching it off does, and nothing else.
+  spacetimeWindow_.onClose([this] {
+    showSpacetime(false);
+    remember("spacetime", false);
+  });
+  spacetimeWindow_.onResize([this] { drawSpacetime(); });
 }
 
 void ProgramCore::takeRememberedChoices() {
@@ -98,6 +123,11 @@ void ProgramCore::RunAid(KeyAction action) {
     case KeyAction::Palette:
       commands_.SwitchPalette();
       remember("projector", module_.palette == engine::Palette::Projector);
+      drawSpacetime();
+      return;
+    case KeyAction::Spacetime:
+      showSpacetime(!module_.spacetime);
+      remember("spacetime", module_.spacetime);
       return;
     default:
       shell_.perform(action);
@@ -108,6 +138,7 @@ void ProgramCore::RunAid(KeyAction action) {
 bool ProgramCore::AidIsOn(KeyAction action) const {
   if (action == KeyAction::SlowMotion) return module_.slowMotion;
   if (action == KeyAction::Palette) return module_.palette == engine::Palette::Projector;
+  if (action == KeyAction::Spacetime) return module_.spacetime;
   return false;
 }
 
@@ -116,7 +147,20 @@ ProgramCore::Told ProgramCore::told() const {
 }
 
 std::string ProgramCore::description() const {
-  return Describe({module_, runLoop_.state()}, language_).whole();
+  std::string text = Describe({module_, runLoop_.state()}, language_).whole();
+  // With the diagram open, what it shows now, in a sentence.
+  const engine::RunState& run = runLoop_.state();
+  if (module_.spacetime && module_.mode == engine::RunMode::Running && module_.v != 0) {
+    const std::vector<engine::Event> seen = engine::SeenEvents(module_, run);
+    text += ' ' + Filled(language_.localized(TR_TEXT(
+                             "Spacetime",
+                             "In the diagram: the light reaching the observer now left the front "
+                             "%1 time units ago, when it was %2 track units behind where it is "
+                             "now.")),
+                         {language_.number(std::floor(seen.front().ago * 10 + 0.5) / 10),
+                          language_.number(std::floor(std::fabs(run.pos1 - run.pos1s) + 0.5))});
+  }
+  return text;
 }
 
 // One short announcement for each change a user made: a run begun or ended,
@@ -164,8 +208,43 @@ void ProgramCore::tellChanges() {
   if (now.frozen || now.frozen != before.frozen) describePicture();
 }
 
+// The diagram shown or hidden; the shell places it beside the picture.
+void ProgramCore::showSpacetime(bool shown) {
+  module_.spacetime = shown;
+  spacetimeWindow_.window().setVisible(shown);
+  drawSpacetime();
+  shell_.perform(KeyAction::Spacetime);
+}
+
+// Drawn whole, in one pass, whenever the picture's frame is, and when it is
+// opened or resized.
+void ProgramCore::drawSpacetime() {
+  if (!module_.spacetime) return;
+  const engine::Palette palette = engine::PaletteInEffect(module_);
+  const platform::Text legend[] = {
+      TR_TEXT("Spacetime", "%1: the ends' worldlines, where they were and where they are now"),
+      TR_TEXT("Spacetime",
+              "%1: the past light cone, the events whose light reaches the observer now"),
+      TR_TEXT("Spacetime", "%1: the ends as the observer sees them now")};
+  const engine::LegendColour colours[] = {engine::LegendColour::Black,
+                                          engine::LegendColour::LightYellow,
+                                          engine::LegendColour::LightRed};
+  for (std::size_t i = 0; i < spacetime_.legend.size(); ++i) {
+    spacetime_.legend[i]->setText(
+        Filled(language_.localized(legend[i]),
+               {language_.localized(engine::ColourName(palette, colours[i]))}));
+  }
+  if (engine::DemonstrationOf(module_, module_.simtype) == nullptr) {
+    spacetime_.window.surface().setBackColor(module_.bgcolor);
+    spacetime_.window.surface().ClearSurface();
+    return;
+  }
+  engine::DrawSpacetime(spacetime_, module_, runLoop_.state(), language_);
+}
+
 // While the picture runs, its text alternative follows at most once a second.
 void ProgramCore::frameDrawn() {
+  drawSpacetime();
   if (clock_.SecondsTimer() - lastDescribed_ >= 1 || module_.freeze == 1.0) describePicture();
   if (frameObserver_) frameObserver_();
 }

@@ -8,6 +8,7 @@
 
 #include "engine/Module1.h"
 #include "engine/RunLoop.h"
+#include "engine/Spacetime.h"
 #include "platform/Form.h"
 #include "platform/Language.h"
 #include "platform/Services.h"
@@ -37,6 +38,7 @@ class Shell {
 struct ProgramParts {
   platform::Form& controlWindow;
   platform::Form& trackWindow;
+  platform::Form& spacetimeWindow;
   platform::Scheduler& scheduler;
   platform::Clock& clock;
   platform::Program& program;
@@ -49,7 +51,7 @@ struct ProgramParts {
 // prepared by a link.
 struct StartChoices {
   std::optional<engine::Palette> palette;  // else as the user last left it
-  Link link;
+  Link link;                               // its spacetime word holds over the remembered one
   bool reducedMotion = false;  // every run starts frozen on its first frame
 };
 
@@ -108,17 +110,21 @@ class ProgramCore {
   void frameDrawn();
   void describePicture();
   void announce(const std::string& text);
+  void showSpacetime(bool shown);
+  void drawSpacetime();
   Told told() const;
 
   engine::Module1 module_;
   platform::Form& controlWindow_;
   platform::Form& trackWindow_;
+  platform::Form& spacetimeWindow_;
   platform::Program& program_;
   const platform::Language& language_;
   platform::Settings& settings_;
   Shell& shell_;
   Form1 form1_;
   Form2 form2_;
+  engine::SpacetimeView spacetime_;
   engine::RunLoop runLoop_;
   Commands commands_;
   platform::Clock& clock_;

@@ -73,6 +73,9 @@ TerrellBounds terrellBounds(const RunContext& c) {
 void TerrellWrap(RunContext& c) {
   RunState& run = c.run;
   const auto [halfw, margin] = terrellBounds(c);
+  run.acrossFrom = -halfw;
+  run.acrossTo = halfw + margin;
+  run.lapped = false;
   if (c.m.v > 0 && run.pos1 > halfw + margin) {
     run.pos1 = run.pos2 = -halfw;
     run.ts = run.tsfirst;

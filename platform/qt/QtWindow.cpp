@@ -20,6 +20,10 @@ float QtWindow::clientWidth() const {
   return widget_.toTwips(widget_.width());
 }
 
+float QtWindow::clientHeight() const {
+  return widget_.toTwips(widget_.height());
+}
+
 void QtWindow::setLeft(float twips) {
   widget_.requestOuterLeft(widget_.toPixels(twips));
 }

@@ -22,6 +22,7 @@ class QtWindow final : public Window {
   void setWidth(float twips) override;
   void setHeight(float twips) override;
   float clientWidth() const override;
+  float clientHeight() const override;
   bool isVisible() const override { return widget_.isVisible(); }
   void setVisible(bool visible) override { widget_.setVisible(visible); }
   Surface& surface() override { return widget_.imageSurface(); }

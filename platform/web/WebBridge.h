@@ -13,7 +13,8 @@ void web_window_create(int window, const char* caption, double clientWidth, doub
                        int resizable, double border, double titleHeight, const char* closeLabel);
 // Device pixels to the CSS pixel, as the page is shown now.
 double web_device_ratio();
-// "left", "top", "width", "height" of the outer rectangle, or "clientWidth".
+// "left", "top", "width", "height" of the outer rectangle, or "clientWidth"
+// and "clientHeight".
 double web_window_outer(int window, const char* edge);
 void web_window_set_outer(int window, const char* edge, double pixels);
 void web_window_set_visible(int window, int visible);

@@ -68,6 +68,10 @@ float WebWindow::height() const {
 float WebWindow::clientWidth() const {
   return static_cast<float>(web_window_outer(id_, "clientWidth")) * kTwipsPerPixel;
 }
+
+float WebWindow::clientHeight() const {
+  return static_cast<float>(web_window_outer(id_, "clientHeight")) * kTwipsPerPixel;
+}
 void WebWindow::setLeft(float twips) {
   web_window_set_outer(id_, "left", ToWholePixels(twips));
 }

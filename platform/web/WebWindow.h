@@ -40,6 +40,7 @@ class WebWindow final : public Window {
   void setWidth(float twips) override;
   void setHeight(float twips) override;
   float clientWidth() const override;
+  float clientHeight() const override;
   bool isVisible() const override;
   void setVisible(bool visible) override;
   Surface& surface() override { return *drawing_; }

@@ -123,7 +123,7 @@ mergeInto(LibraryManager.library, {
     return { left: px(w.section.style.getPropertyValue('--x')),
              top: px(w.section.style.getPropertyValue('--y')),
              width: width + w.frame.width, height: px(w.client.style.height) + w.frame.height,
-             clientWidth: width }[UTF8ToString(edge)];
+             clientWidth: width, clientHeight: px(w.client.style.height) }[UTF8ToString(edge)];
   },
 
   web_window_set_outer__deps: ['$Page'],

@@ -117,6 +117,7 @@ class FakeWindow final : public platform::Window, public platform::Form {
   void setWidth(float twips) override { width_ = twips; }
   void setHeight(float twips) override { height_ = twips; }
   float clientWidth() const override { return width_ - frame; }
+  float clientHeight() const override { return height_; }
   bool isVisible() const override { return visible_; }
   void setVisible(bool visible) override { visible_ = visible; }
   platform::Surface& surface() override { return *drawing_; }

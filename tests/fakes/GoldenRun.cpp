@@ -76,23 +76,11 @@ std::vector<int> GoldenScriptActionFrames() {
 
 namespace {
 
-std::vector<FrameRecord> runScript(int simtype, const std::multimap<int, Action>& actions,
-                                   FreezeAndStep stepping) {
+void walk(int simtype, const std::multimap<int, Action>& actions, FreezeAndStep stepping,
+          const std::function<void(Rig&)>& prepare, const std::function<void(Rig&)>& eachFrame) {
   Rig rig;
-  std::vector<FrameRecord> frames;
-  std::size_t callsSeen = 0;
-  rig.runLoop.setFrameObserver([&] {
-    const auto& calls = rig.picture().calls;
-    FrameRecord frame;
-    frame.calls.assign(calls.begin() + static_cast<std::ptrdiff_t>(callsSeen), calls.end());
-    callsSeen = calls.size();
-    for (auto* box : {&rig.f1("Tv"), &rig.f1("Tcc"), &rig.f1("TTime"), &rig.f2("Tlength_obs"),
-                      &rig.f2("Tv_obs"), &rig.f2("TLocalTime")}) {
-      frame.readouts.push_back(box->text());
-    }
-    frame.pos1 = rig.state().pos1;
-    frames.push_back(std::move(frame));
-  });
+  if (prepare) prepare(rig);
+  rig.core.observeFrames([&] { eachFrame(rig); });
   rig.startRun(simtype);
   for (int drawn = 1; drawn < kGoldenFrames; ++drawn) {
     auto [first, last] = actions.equal_range(drawn);
@@ -105,10 +93,28 @@ std::vector<FrameRecord> runScript(int simtype, const std::multimap<int, Action>
         rig.commands.StepFrame();
         rig.runFor(0.7);
       }
-      return frames;
+      return;
     }
     rig.runFrames(drawn + 1);
   }
+}
+
+std::vector<FrameRecord> runScript(int simtype, const std::multimap<int, Action>& actions,
+                                   FreezeAndStep stepping) {
+  std::vector<FrameRecord> frames;
+  std::size_t callsSeen = 0;
+  walk(simtype, actions, stepping, {}, [&](Rig& rig) {
+    const auto& calls = rig.picture().calls;
+    FrameRecord frame;
+    frame.calls.assign(calls.begin() + static_cast<std::ptrdiff_t>(callsSeen), calls.end());
+    callsSeen = calls.size();
+    for (auto* box : {&rig.f1("Tv"), &rig.f1("Tcc"), &rig.f1("TTime"), &rig.f2("Tlength_obs"),
+                      &rig.f2("Tv_obs"), &rig.f2("TLocalTime")}) {
+      frame.readouts.push_back(box->text());
+    }
+    frame.pos1 = rig.state().pos1;
+    frames.push_back(std::move(frame));
+  });
   return frames;
 }
 
@@ -121,6 +127,12 @@ std::vector<FrameRecord> RunGoldenScript(int simtype, GoldenScript script) {
 
 std::vector<FrameRecord> RunGoldenScript(int simtype, FreezeAndStep stepping) {
   return runScript(simtype, lesson(), stepping);
+}
+
+void WalkGoldenScript(int simtype, GoldenScript script, const std::function<void(Rig&)>& prepare,
+                      const std::function<void(Rig&)>& eachFrame) {
+  walk(simtype, script == GoldenScript::Lesson ? lesson() : stops(), {kGoldenFrames, 0}, prepare,
+       eachFrame);
 }
 
 std::string FrameText(const FrameRecord& frame) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,13 @@ enum class GoldenScript { Lesson, Stops };
 std::vector<FrameRecord> RunGoldenScript(int simtype, GoldenScript script = GoldenScript::Lesson);
 // The lesson's run, frozen and stepped: it ends after the last step.
 std::vector<FrameRecord> RunGoldenScript(int simtype, FreezeAndStep stepping);
+
+class Rig;
+
+// A golden script run on a rig made ready by `prepare`, with `eachFrame`
+// called after every frame it draws.
+void WalkGoldenScript(int simtype, GoldenScript script, const std::function<void(Rig&)>& prepare,
+                      const std::function<void(Rig&)>& eachFrame);
 
 // The frames after which the script acts.
 std::vector<int> GoldenScriptActionFrames();

@@ -6,7 +6,8 @@ namespace fakes {
 Rig::Rig(std::span<const engine::Demonstration> demonstrations)
     : form1Window(ui::ControlWindowLayoutFor(demonstrations.size())),
       form2Window(ui::TrackWindowLayout()),
-      core({form1Window, form2Window, time, time, program, language, settings, shell},
+      spacetimeWindow(ui::SpacetimeWindowLayout()),
+      core({form1Window, form2Window, spacetimeWindow, time, time, program, language, settings, shell},
            demonstrations),
       m(core.simulation()),
       runLoop(core.runLoop()),

@@ -35,6 +35,7 @@ class Rig {
   FakeProgram program;
   FakeWindow form1Window;
   FakeWindow form2Window;
+  FakeWindow spacetimeWindow;
   MemorySettings settings;
   RecordingShell shell{time};
   ui::ProgramCore core;

@@ -152,6 +152,15 @@ class AidsTest : public QObject {
             QCOMPARE(m.palette, engine::Palette::Usual);
             break;
           }
+          case ui::KeyAction::Spacetime: {
+            press();
+            QVERIFY(m.spacetime);
+            QTRY_VERIFY(app->spacetimeWindow().isVisible());
+            press();
+            QVERIFY(!m.spacetime);
+            QTRY_VERIFY(!app->spacetimeWindow().isVisible());
+            break;
+          }
           case ui::KeyAction::SavePicture:
             answer<QFileDialog>(press, [](QFileDialog* dialog) { dialog->reject(); });
             break;
@@ -201,9 +210,12 @@ class AidsTest : public QObject {
         }
       }
     }
-    // The same actions sit in the track window's menu.
-    QCOMPARE(app->trackWindow().contextMenuPolicy(), Qt::ActionsContextMenu);
-    QCOMPARE(app->trackWindow().actions().size(), 10);
+    // The same actions sit in the track window's menu and the diagram's.
+    for (QWidget* window : {static_cast<QWidget*>(&app->trackWindow()),
+                            static_cast<QWidget*>(&app->spacetimeWindow())}) {
+      QCOMPARE(window->contextMenuPolicy(), Qt::ActionsContextMenu);
+      QCOMPARE(window->actions().size(), 11);
+    }
   }
 
   // The file holds the window's own pixels and text naming what it shows;

@@ -27,9 +27,10 @@ Application::Application(const StartOptions& options)
     : settings_(QStringLiteral(APP_ID), QStringLiteral("relativity-train")),
       form2Window_(TrackWindowLayout(), language_),
       form1Window_(ControlWindowLayout(), language_),
-      aids_(form1Window_, form2Window_, settings_, language_),
-      core_(
-          {form1Window_, form2Window_, scheduler_, clock_, program_, language_, settings_, aids_}) {
+      spacetimeWindow_(SpacetimeWindowLayout(), language_),
+      aids_({form1Window_, form2Window_, spacetimeWindow_}, settings_, language_),
+      core_({form1Window_, form2Window_, spacetimeWindow_, scheduler_, clock_, program_, language_,
+             settings_, aids_}) {
   // Docks and task switchers tie the windows to the installed launcher.
   QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
   QCoreApplication::setApplicationName(QStringLiteral(APP_ID));
@@ -39,9 +40,11 @@ Application::Application(const StartOptions& options)
                                   kTrackWindowMinHeight);
   // Showing the picture leaves the keyboard with the control window.
   form2Window_.setAttribute(Qt::WA_ShowWithoutActivating);
+  spacetimeWindow_.setAttribute(Qt::WA_ShowWithoutActivating);
   // A click on a control activates the control window; tips show in both anyway.
   form1Window_.setAttribute(Qt::WA_AlwaysShowToolTips);
   form2Window_.setAttribute(Qt::WA_AlwaysShowToolTips);
+  spacetimeWindow_.setAttribute(Qt::WA_AlwaysShowToolTips);
   form1Window_.move(kControlWindowMargin, kControlWindowMargin);
   aids_.attach(core_, options.zoom);
   core_.start({options.palette, {}});

@@ -19,7 +19,7 @@ struct StartOptions {
   std::optional<double> zoom;              // else as last left
 };
 
-// The desktop's shell: Qt's services, the two windows and the aids only a
+// The desktop's shell: Qt's services, the three windows and the aids only a
 // desktop has, around the program's core. Construct it after the
 // QApplication and its translations; it loads the control window and shows it.
 class Application {
@@ -28,6 +28,7 @@ class Application {
 
   FormWindow& controlWindow() { return form1Window_; }
   FormWindow& trackWindow() { return form2Window_; }
+  FormWindow& spacetimeWindow() { return spacetimeWindow_; }
   ProgramCore& core() { return core_; }
   engine::Module1& simulation() { return core_.simulation(); }
   engine::RunLoop& runLoop() { return core_.runLoop(); }
@@ -43,6 +44,7 @@ class Application {
   platform::QtSettings settings_;
   FormWindow form2Window_;
   FormWindow form1Window_;
+  FormWindow spacetimeWindow_;
   TeachingAids aids_;
   ProgramCore core_;
 };

@@ -2,6 +2,7 @@
 #include "ui/qt/TeachingAids.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDialog>
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -43,11 +45,17 @@ bool copiesSelectedText(const QWidget* focus, const QKeySequence& key) {
 
 }  // namespace
 
-TeachingAids::TeachingAids(FormWindow& controlWindow, FormWindow& trackWindow,
-                           platform::Settings& settings, const platform::Language& language)
-    : control_(controlWindow), track_(trackWindow), settings_(settings), language_(language) {
-  // Right click or the Menu key on the picture offers the same actions.
+TeachingAids::TeachingAids(const DesktopWindows& windows, platform::Settings& settings,
+                           const platform::Language& language)
+    : control_(windows.control),
+      track_(windows.track),
+      spacetime_(windows.spacetime),
+      settings_(settings),
+      language_(language) {
+  // Right click or the Menu key on the picture or the diagram offers the
+  // same actions.
   track_.setContextMenuPolicy(Qt::ActionsContextMenu);
+  spacetime_.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void TeachingAids::attach(ProgramCore& core, std::optional<double> zoom) {
@@ -75,6 +83,7 @@ void TeachingAids::addAction(const KeyHelp& key) {
   });
   control_.addAction(action);
   track_.addAction(action);
+  spacetime_.addAction(action);
   actions_[key.action] = action;
 }
 
@@ -87,7 +96,8 @@ void TeachingAids::showSwitches() {
 bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::ShortcutOverride) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (widget == nullptr || (widget->window() != &control_ && widget->window() != &track_)) {
+  if (widget == nullptr || (widget->window() != &control_ && widget->window() != &track_ &&
+                            widget->window() != &spacetime_)) {
     return false;
   }
   const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
@@ -106,11 +116,13 @@ void TeachingAids::setZoom(double zoom) {
   zoom_ = std::clamp(zoom, kZooms[0], std::end(kZooms)[-1]);
   control_.setZoom(zoom_);
   track_.setZoom(zoom_);
+  spacetime_.setZoom(zoom_);
   // The track window stays under the control window, as Start puts it.
   if (track_.isVisible()) {
     track_.window().setTop(control_.window().top() + control_.window().height());
     track_.window().setLeft(control_.window().left());
   }
+  if (spacetime_.isVisible()) placeSpacetime();
 }
 
 // The next zoom up or down the steps from where it is now.
@@ -154,13 +166,67 @@ void TeachingAids::perform(KeyAction action) {
     case KeyAction::UsualSize:
       zoomStep(-std::ssize(kZooms));
       break;
+    case KeyAction::Spacetime:
+      if (spacetime_.isVisible()) placeSpacetime();
+      break;
     default:  // the core's own, or the page's
       break;
   }
 }
 
+// Tried in turn: right of the track window, its top or its foot level with
+// the track window's, left of it, below it. When none fits the screen clear
+// of the control window, the diagram shrinks into the room right of the
+// track window, and as a last resort lies inside the screen below the
+// control window.
+void TeachingAids::placeSpacetime() {
+  constexpr int kGap = 8;          // pixels between two windows' frames
+  constexpr int kLeastSide = 240;  // pixels; below this a diagram cannot be read
+  const QRect screen = track_.screen()->availableGeometry();
+  const QRect control = control_.frameGeometry();
+  // Where Start puts the track window when it is not shown yet.
+  QRect track = track_.frameGeometry();
+  if (!track_.isVisible()) track.moveTopLeft(control.bottomLeft() + QPoint(0, 1));
+  // The frame the window manager adds, as it is round the track window.
+  const QSize frame = track_.isVisible() ? track_.frameGeometry().size() - track_.size()
+                                         : control_.frameGeometry().size() - control_.size();
+  QSize size = spacetime_.size() + frame;
+  const auto fits = [&](const QRect& r) { return screen.contains(r) && !r.intersects(control); };
+  const QPoint tries[] = {{track.right() + 1 + kGap, track.top()},
+                          {track.right() + 1 + kGap, track.bottom() + 1 - size.height()},
+                          {track.left() - kGap - size.width(), track.top()},
+                          {track.left(), track.bottom() + 1 + kGap}};
+  std::optional<QRect> place;
+  for (const QPoint& at : tries) {
+    if (fits(QRect(at, size))) {
+      place = QRect(at, size);
+      break;
+    }
+  }
+  if (!place) {
+    const QPoint at(track.right() + 1 + kGap, std::max(screen.top(), track.top()));
+    const QSize room(screen.right() + 1 - at.x(), screen.bottom() + 1 - at.y());
+    const QRect shrunk(at, size.boundedTo(room));
+    if (shrunk.width() - frame.width() >= kLeastSide &&
+        shrunk.height() - frame.height() >= kLeastSide && fits(shrunk)) {
+      place = shrunk;
+    }
+  }
+  if (!place) {
+    const QSize room(screen.width(), screen.bottom() - control.bottom() - kGap);
+    const QRect below(QPoint(screen.left(), control.bottom() + 1 + kGap), size.boundedTo(room));
+    place = below.translated(screen.right() + 1 - below.right() - 1, 0);
+  }
+  spacetime_.resize(place->size() - frame);
+  spacetime_.move(place->topLeft());
+}
+
+bool TeachingAids::diagramHasKeyboard() const {
+  return spacetime_.isVisible() && QApplication::activeWindow() == &spacetime_;
+}
+
 QImage TeachingAids::picture() const {
-  QImage image = track_.grab().toImage();
+  QImage image = (diagramHasKeyboard() ? spacetime_ : track_).grab().toImage();
   for (const PictureText& text :
        PictureTexts(core_->simulation(), core_->runLoop().frameOfRun(), language_)) {
     image.setText(QString::fromStdString(text.key), QString::fromStdString(text.value));
@@ -169,7 +235,8 @@ QImage TeachingAids::picture() const {
 }
 
 QString TeachingAids::pictureName() const {
-  return QString::fromStdString(PictureName(core_->simulation()) + ".png");
+  const std::string name = PictureName(core_->simulation());
+  return QString::fromStdString(diagramHasKeyboard() ? name + "-spacetime.png" : name + ".png");
 }
 
 // The picture is taken at once; the run goes on while the user chooses where

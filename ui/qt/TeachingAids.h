@@ -16,12 +16,19 @@
 
 namespace ui {
 
+// The desktop's windows, as the aids reach them.
+struct DesktopWindows {
+  FormWindow& control;
+  FormWindow& track;
+  FormWindow& spacetime;
+};
+
 // The teaching aids on the desktop: their keys and the track window's menu,
 // all made from the one table of keys, and the aids only a desktop has:
 // saving and copying the picture, the list of keys, and zoom.
 class TeachingAids final : public QObject, public Shell {
  public:
-  TeachingAids(FormWindow& controlWindow, FormWindow& trackWindow, platform::Settings& settings,
+  TeachingAids(const DesktopWindows& windows, platform::Settings& settings,
                const platform::Language& language);
 
   // Makes the actions of every aid for the program's core, and takes the
@@ -42,9 +49,11 @@ class TeachingAids final : public QObject, public Shell {
   double zoom() const { return zoom_; }
 
   // The track window as the user sees it, readouts and title included, at
-  // the screen's device resolution, with text naming what it shows.
+  // the screen's device resolution, with text naming what it shows; the
+  // diagram instead while it has the keyboard.
   QImage picture() const;
-  // relativity-train-<demonstration>-v<v>.png
+  // relativity-train-<demonstration>-v<v>.png, -spacetime before .png for
+  // the diagram.
   QString pictureName() const;
 
   QAction* action(KeyAction action) const { return actions_.at(action); }
@@ -55,12 +64,16 @@ class TeachingAids final : public QObject, public Shell {
   void zoomStep(int steps);
   void savePicture();
   void showKeyList();
+  // Beside the track window, inside the screen, clear of the control window.
+  void placeSpacetime();
+  bool diagramHasKeyboard() const;
   // An aid's key reaches its action whichever control has the keyboard: a
   // read-only box would otherwise keep the arrows for its cursor.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   FormWindow& control_;
   FormWindow& track_;
+  FormWindow& spacetime_;
   platform::Settings& settings_;
   const platform::Language& language_;
   ProgramCore* core_ = nullptr;

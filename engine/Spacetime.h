@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "engine/Module1.h"
+#include "engine/RunState.h"
+#include "platform/Control.h"
+#include "platform/Language.h"
+
+namespace engine {
+
+// The spacetime diagram's window: its picture, and the labels of its axes,
+// ticks and legend.
+struct SpacetimeView {
+  platform::Window& window;
+  platform::Control& LTimeAxis;
+  platform::Control& LPositionAxis;
+  std::array<platform::Control*, 5> ticksAcross;
+  std::array<platform::Control*, 4> ticksUp;
+  std::array<platform::Control*, 3> legend;  // worldlines, light cone, seen ends
+};
+
+// An event of the diagram: a position along the track (or the body's line)
+// and how long ago, in time units.
+struct Event {
+  double x;
+  double ago;
+};
+
+// Where the diagram puts things: positions across, time up with now at the
+// top, in twips of the window's client area.
+struct Chart {
+  double left, top, width, height;  // the plot's area
+  double from, to;                  // the positions across it
+  double span;                      // time units from now down to its foot
+  bool lapped;                      // positions go round a lap of `to`
+
+  double across(double x) const;  // screen x of a position
+  double up(double ago) const;    // screen y of a time ago
+  // A position brought onto the lap, where the track has one.
+  double onLap(double x) const;
+  // Whether an event lies on the chart.
+  bool shows(Event e) const;
+};
+
+// The distances from the observer of the lines the diagram draws: the
+// train's track, and for a passing body the far edge's line too.
+std::vector<double> LinesOf(const Module1& m, const RunState& run);
+
+// How long light takes from the point at position x of the line at
+// distance r to the observer: the past light cone's time ago at x.
+double ConeAgo(const Module1& m, double x, double r);
+
+// Where the end that is at `now` was `ago` time units ago, in the run's
+// light-delay model: the speed held back in time, or, after "v = 0",
+// standing since the stop and moving at the old speed before it.
+double WorldlineAt(const Module1& m, const RunState& run, double now, double ago);
+
+// The seen ends, as the run solved them: the events whose light reaches the
+// observer now (front and rear, then the far edge's where there is one).
+std::vector<Event> SeenEvents(const Module1& m, const RunState& run);
+
+// The true ends now.
+std::array<Event, 2> TrueEnds(const RunState& run);
+
+// The chart of the running demonstration in a client area of this size:
+// the span is the longest light delay it can show, and a third more.
+Chart ChartFor(const Module1& m, const RunState& run, float clientWidth, float clientHeight);
+
+// Clears the window and draws the diagram of this frame in one pass, and
+// places its labels, in the user's language.
+void DrawSpacetime(const SpacetimeView& view, const Module1& m, const RunState& run,
+                   const platform::Language& language);
+
+}  // namespace engine
