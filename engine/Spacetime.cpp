@@ -13,10 +13,12 @@ namespace {
 
 // The plot inside the client area: room for the time axis's ticks on the
 // left, "now" above, and below the position's ticks and title and the legend.
-constexpr double kLeftMargin = 900, kRightMargin = 150, kTopMargin = 420, kBottomMargin = 1350;
+constexpr double kLeftMargin = 1000, kRightMargin = 150, kTopMargin = 420, kBottomMargin = 1590;
 constexpr double kLabelHeight = 255;
-constexpr double kMarkRadius = 30;  // twips, the seen and the true ends
-constexpr double kConeStep = 15;    // twips across between two points of a cone
+constexpr double kAxisOffset = 90;     // twips between the plot and its axes
+constexpr double kMarkRadius = 45;     // twips, the seen and the true ends
+constexpr int kPen = 2, kMarkPen = 3;  // pixels; a mark's radius within its pen: a disk
+constexpr double kConeStep = 90;       // twips across between two points of a cone
 constexpr double kSpanOverDelay = 4.0 / 3;
 constexpr platform::Rgb kAxisColour = platform::RGB(128, 128, 128);
 
@@ -29,101 +31,138 @@ double roundStep(double span, int most) {
   return span;
 }
 
-void line(platform::Surface& s, const Chart& chart, Event a, Event b, platform::Rgb colour) {
-  s.DrawLine(static_cast<float>(chart.across(a.x)), static_cast<float>(chart.up(a.ago)),
-             static_cast<float>(chart.across(b.x)), static_cast<float>(chart.up(b.ago)), colour);
+Stroke strokeOf(const Chart& chart, Event a, Event b) {
+  return {chart.across(a.x), chart.up(a.ago), chart.across(b.x), chart.up(b.ago)};
+}
+
+// A long line in short strokes, so that mending a spot of it costs little.
+void inShortStrokes(std::vector<Stroke>& strokes, const Stroke& line) {
+  constexpr double kLongest = 300;  // twips
+  const double length = std::hypot(line.x2 - line.x1, line.y2 - line.y1);
+  const int count = std::max(1, static_cast<int>(std::ceil(length / kLongest)));
+  const auto at = [&](int i) {
+    return std::pair{line.x1 + (line.x2 - line.x1) * i / count,
+                     line.y1 + (line.y2 - line.y1) * i / count};
+  };
+  for (int i = 0; i < count; ++i) {
+    const auto [x1, y1] = at(i);
+    const auto [x2, y2] = at(i + 1);
+    strokes.push_back({x1, y1, x2, y2});
+  }
 }
 
 // A straight piece of a worldline, in unwrapped positions: cut where it goes
-// round the lap, each part drawn on the lap, or cut to the stretch a line
+// round the lap, each part put on the lap, or cut to the stretch a line
 // shows.
-void worldlinePiece(platform::Surface& s, const Chart& chart, Event a, Event b,
-                    platform::Rgb colour) {
+void worldlinePiece(std::vector<Stroke>& strokes, const Chart& chart, Event a, Event b) {
   const bool upright = a.x == b.x;
   const auto at = [&](double x) {
     return Event{x, a.ago + (b.ago - a.ago) * (x - a.x) / (b.x - a.x)};
   };
-  const auto drawWithin = [&](double lo, double hi, double shift) {
+  const auto within = [&](double lo, double hi, double shift) {
     if (upright) {
-      if (a.x >= lo && a.x <= hi)
-        line(s, chart, {a.x - shift, a.ago}, {b.x - shift, b.ago}, colour);
+      if (a.x >= lo && a.x <= hi) {
+        strokes.push_back(strokeOf(chart, {a.x - shift, a.ago}, {b.x - shift, b.ago}));
+      }
       return;
     }
     const double x0 = std::clamp(a.x, lo, hi), x1 = std::clamp(b.x, lo, hi);
     if (x0 == x1) return;  // nothing of it within
     const Event p = at(x0), q = at(x1);
-    line(s, chart, {p.x - shift, p.ago}, {q.x - shift, q.ago}, colour);
+    strokes.push_back(strokeOf(chart, {p.x - shift, p.ago}, {q.x - shift, q.ago}));
   };
   if (!chart.lapped) {
-    drawWithin(chart.from, chart.to, 0);
+    within(chart.from, chart.to, 0);
     return;
   }
   const double lap = chart.to;
   for (double k = std::floor(std::min(a.x, b.x) / lap); k * lap <= std::max(a.x, b.x); ++k) {
-    drawWithin(k * lap, (k + 1) * lap, k * lap);
+    within(k * lap, (k + 1) * lap, k * lap);
   }
 }
 
-void drawWorldline(platform::Surface& s, const Chart& chart, const Module1& m, const RunState& run,
-                   double now, platform::Rgb colour) {
+void worldline(std::vector<Stroke>& strokes, const Chart& chart, const Module1& m,
+               const RunState& run, double now) {
   const Event here{now, 0};
   const Event far{WorldlineAt(m, run, now, chart.span), chart.span};
   if (m.vstopped == 1 && run.stoppedFor > 0) {
     const Event stop{now, std::min(run.stoppedFor, chart.span)};
-    worldlinePiece(s, chart, here, stop, colour);
-    if (stop.ago < chart.span) worldlinePiece(s, chart, stop, far, colour);
+    worldlinePiece(strokes, chart, here, stop);
+    if (stop.ago < chart.span) worldlinePiece(strokes, chart, stop, far);
     return;
   }
-  worldlinePiece(s, chart, here, far, colour);
+  worldlinePiece(strokes, chart, here, far);
 }
 
 // The past light cone of a line: every position's time ago, a point at each
-// step across and one at each seen end, so the curve goes through them.
-void drawCone(platform::Surface& s, const Chart& chart, const Module1& m, double r,
-              const std::vector<Event>& seen, platform::Rgb colour) {
-  std::vector<double> xs;
+// step across. It does not move with the run, so it is drawn once.
+void cone(std::vector<Stroke>& strokes, const Chart& chart, const Module1& m, double r) {
   const double step = kConeStep / (chart.width / (chart.to - chart.from));
-  for (double x = chart.from; x < chart.to; x += step) xs.push_back(x);
-  xs.push_back(chart.to);
-  for (const Event& e : seen) {
-    const double x = chart.onLap(e.x);
-    if (x >= chart.from && x <= chart.to) xs.push_back(x);
-  }
-  std::sort(xs.begin(), xs.end());
-  for (std::size_t i = 1; i < xs.size(); ++i) {
-    line(s, chart, {xs[i - 1], ConeAgo(m, xs[i - 1], r)}, {xs[i], ConeAgo(m, xs[i], r)}, colour);
+  Event last{chart.from, ConeAgo(m, chart.from, r)};
+  for (double x = chart.from + step; last.x < chart.to; x += step) {
+    const Event next{std::min(x, chart.to), ConeAgo(m, std::min(x, chart.to), r)};
+    strokes.push_back(strokeOf(chart, last, next));
+    last = next;
   }
 }
 
-// Marked where it lies on the chart; a passing body's ends before it comes
-// into the window, or after it has left, are not.
-void dot(platform::Surface& s, const Chart& chart, Event e, platform::Rgb colour) {
-  if (!chart.shows(e)) return;
-  s.DrawCircle(static_cast<float>(chart.across(chart.onLap(e.x))),
-               static_cast<float>(chart.up(e.ago)), static_cast<float>(kMarkRadius), colour);
+double squaredDistanceTo(const Stroke& p, double x, double y) {
+  const double dx = p.x2 - p.x1, dy = p.y2 - p.y1;
+  const double length2 = dx * dx + dy * dy;
+  const double along =
+      length2 == 0 ? 0 : std::clamp(((x - p.x1) * dx + (y - p.y1) * dy) / length2, 0.0, 1.0);
+  const double ex = p.x1 + along * dx - x, ey = p.y1 + along * dy - y;
+  return ex * ex + ey * ey;
 }
 
-void drawAxes(platform::Surface& s, const Chart& chart, double stepAcross, double stepUp) {
-  const auto left = static_cast<float>(chart.left);
-  const auto right = static_cast<float>(chart.left + chart.width);
-  const auto top = static_cast<float>(chart.top);
-  const auto bottom = static_cast<float>(chart.top + chart.height);
-  s.DrawLine(left, top, right, top, kAxisColour);  // now
-  s.DrawLine(left, top, left, bottom, kAxisColour);
-  s.DrawLine(left, bottom, right, bottom, kAxisColour);
+bool crosses(const Stroke& a, const Stroke& b) {
+  const auto side = [](const Stroke& p, double x, double y) {
+    return (p.x2 - p.x1) * (y - p.y1) - (p.y2 - p.y1) * (x - p.x1);
+  };
+  return side(a, b.x1, b.y1) * side(a, b.x2, b.y2) < 0 &&
+         side(b, a.x1, a.y1) * side(b, a.x2, a.y2) < 0;
+}
+
+// Whether two strokes come within `reach` twips of each other; most are
+// told apart by their boxes alone.
+bool near(const Stroke& a, const Stroke& b, double reach) {
+  if (std::min(a.x1, a.x2) > std::max(b.x1, b.x2) + reach ||
+      std::min(b.x1, b.x2) > std::max(a.x1, a.x2) + reach ||
+      std::min(a.y1, a.y2) > std::max(b.y1, b.y2) + reach ||
+      std::min(b.y1, b.y2) > std::max(a.y1, a.y2) + reach) {
+    return false;
+  }
+  const double within = reach * reach;
+  return crosses(a, b) || squaredDistanceTo(a, b.x1, b.y1) <= within ||
+         squaredDistanceTo(a, b.x2, b.y2) <= within || squaredDistanceTo(b, a.x1, a.y1) <= within ||
+         squaredDistanceTo(b, a.x2, a.y2) <= within;
+}
+
+// The line of now, the time axis and the position axis with their ticks;
+// the two axes stand a little off the plot, where the worldlines never
+// touch them.
+std::vector<Stroke> axesOf(const Chart& chart) {
+  const double left = chart.left - kAxisOffset, right = chart.left + chart.width;
+  const double top = chart.top, bottom = chart.top + chart.height + kAxisOffset;
+  std::vector<Stroke> axes;
+  for (const Stroke& line : {Stroke{chart.left, top, right, top}, Stroke{left, top, left, bottom},
+                             Stroke{left, bottom, right, bottom}}) {
+    inShortStrokes(axes, line);
+  }
+  const double stepAcross = roundStep(chart.to - chart.from, 4);
   for (double x = std::ceil(chart.from / stepAcross) * stepAcross; x <= chart.to; x += stepAcross) {
-    const auto at = static_cast<float>(chart.across(x));
-    s.DrawLine(at, bottom, at, bottom + 60, kAxisColour);
+    axes.push_back({chart.across(x), bottom, chart.across(x), bottom + 60});
   }
+  const double stepUp = roundStep(chart.span, 3);
   for (double ago = 0; ago <= chart.span; ago += stepUp) {
-    const auto at = static_cast<float>(chart.up(ago));
-    s.DrawLine(left - 60, at, left, at, kAxisColour);
+    axes.push_back({left - 60, chart.up(ago), left, chart.up(ago)});
   }
+  return axes;
 }
 
 void placeLabels(const SpacetimeView& view, const Chart& chart, double stepAcross, double stepUp,
                  const platform::Language& language) {
-  const double bottom = chart.top + chart.height;
+  const double bottom = chart.top + chart.height + kAxisOffset;
   const float client = view.window.clientWidth();
   std::size_t n = 0;
   for (double x = std::ceil(chart.from / stepAcross) * stepAcross;
@@ -142,13 +181,16 @@ void placeLabels(const SpacetimeView& view, const Chart& chart, double stepAcros
     platform::Control& tick = *view.ticksUp[n];
     tick.setText(ago == 0 ? language.localized(TR_TEXT("Spacetime", "now"))
                           : language.number(-ago));
-    tick.setLeft(static_cast<float>(chart.left - 90 - tick.width()));
+    tick.setLeft(static_cast<float>(chart.left - kAxisOffset - 90 - tick.width()));
     tick.setTop(static_cast<float>(chart.up(ago) - kLabelHeight / 2));
     tick.setVisible(true);
   }
   for (; n < view.ticksUp.size(); ++n) view.ticksUp[n]->setVisible(false);
   view.LTimeAxis.setLeft(60);
   view.LTimeAxis.setTop(60);
+  view.LPositionAxis.setText(
+      chart.lapped ? language.localized(TR_TEXT("Spacetime", "Position along the track"))
+                   : language.localized(TR_TEXT("Spacetime", "Position along the body's line")));
   view.LPositionAxis.setLeft(static_cast<float>(chart.left));
   view.LPositionAxis.setTop(static_cast<float>(bottom + 90 + kLabelHeight));
   double top = bottom + 90 + 2 * kLabelHeight + 60;
@@ -246,29 +288,104 @@ Chart ChartFor(const Module1& m, const RunState& run, float clientWidth, float c
   return chart;
 }
 
-void DrawSpacetime(const SpacetimeView& view, const Module1& m, const RunState& run,
-                   const platform::Language& language) {
-  platform::Surface& s = view.window.surface();
-  const Chart chart = ChartFor(m, run, view.window.clientWidth(), view.window.clientHeight());
+SpacetimeDiagram::SpacetimeDiagram(const SpacetimeView& view) : view_(view) {}
+
+// Drawn whole, the picture is cleared and every part drawn; after that, a
+// frame erases what moved by drawing it again in the background, mends the
+// cone and the axes where that erasing passed, and draws what moved anew.
+void SpacetimeDiagram::draw(const Module1& m, const RunState& run,
+                            const platform::Language& language) {
+  platform::Surface& s = view_.window.surface();
+  const Chart chart = ChartFor(m, run, view_.window.clientWidth(), view_.window.clientHeight());
+  const std::vector<Event> seen = SeenEvents(m, run);
+  Still still{chart, m.bgcolor, m.colours.direction, axesOf(chart), {}};
+  for (double r : LinesOf(m, run)) cone(still.cone, chart, m, r);
+  std::vector<Stroke> moving;
+  for (const Event& end : TrueEnds(run)) worldline(moving, chart, m, run, end.x);
+  std::vector<Mark> marks;
+  // Marked where they lie on the chart; a passing body's ends before it comes
+  // into the window, or after it has left, are not.
+  const auto markOf = [&](Event e, platform::Rgb colour) {
+    const Event onLap{chart.onLap(e.x), e.ago};
+    if (chart.shows(e)) marks.push_back({strokeOf(chart, onLap, onLap), colour});
+  };
+  for (const Event& end : TrueEnds(run)) markOf(end, m.colours.train);
+  for (const Event& e : seen) markOf(e, m.colours.seenEnd);
+  if (still_ != still) {
+    drawWhole(still, language);
+  } else {
+    eraseMoved();
+  }
+  s.setPenWidth(kPen);
+  for (const Stroke& p : moving) drawStroke(p, m.colours.train);
+  s.setPenWidth(kMarkPen);
+  for (const Mark& mark : marks) {
+    s.DrawCircle(static_cast<float>(mark.at.x1), static_cast<float>(mark.at.y1),
+                 static_cast<float>(kMarkRadius), mark.colour);
+  }
+  s.setPenWidth(kPen);
+  moving_ = std::move(moving);
+  marks_ = std::move(marks);
+}
+
+void SpacetimeDiagram::forget() {
+  still_ = {};
+}
+
+void SpacetimeDiagram::drawStroke(const Stroke& p, platform::Rgb colour) {
+  view_.window.surface().DrawLine(static_cast<float>(p.x1), static_cast<float>(p.y1),
+                                  static_cast<float>(p.x2), static_cast<float>(p.y2), colour);
+}
+
+void SpacetimeDiagram::drawWhole(const Still& still, const platform::Language& language) {
+  platform::Surface& s = view_.window.surface();
+  const Chart& chart = still.chart;
   const double stepAcross = roundStep(chart.to - chart.from, 4);
   const double stepUp = roundStep(chart.span, 3);
-  s.setBackColor(m.bgcolor);
+  s.setBackColor(still.background);
   s.ClearSurface();
-  s.setPenWidth(2);
-  drawAxes(s, chart, stepAcross, stepUp);
-  const std::vector<Event> seen = SeenEvents(m, run);
-  const std::vector<double> lines = LinesOf(m, run);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::vector<Event> onThisLine(seen.begin() + static_cast<std::ptrdiff_t>(2 * i),
-                                        seen.begin() + static_cast<std::ptrdiff_t>(2 * i + 2));
-    drawCone(s, chart, m, lines[i], onThisLine, m.colours.direction);
+  s.setPenWidth(kPen);
+  for (const Stroke& p : still.axes) drawStroke(p, kAxisColour);
+  for (const Stroke& p : still.cone) drawStroke(p, still.coneColour);
+  placeLabels(view_, chart, stepAcross, stepUp, language);
+  still_ = still;
+  moving_.clear();
+  marks_.clear();
+}
+
+void SpacetimeDiagram::eraseMoved() {
+  platform::Surface& s = view_.window.surface();
+  const platform::Rgb background = still_.background;
+  s.setPenWidth(kPen);
+  for (const Stroke& p : moving_) drawStroke(p, background);
+  s.setPenWidth(kMarkPen);
+  for (const Mark& mark : marks_) {
+    s.DrawCircle(static_cast<float>(mark.at.x1), static_cast<float>(mark.at.y1),
+                 static_cast<float>(kMarkRadius), background);
   }
-  for (const Event& end : TrueEnds(run)) {
-    drawWorldline(s, chart, m, run, end.x, m.colours.train);
-    dot(s, chart, end, m.colours.train);
+  s.setPenWidth(kPen);
+  // What the erasing passed over is drawn again, in the order of a whole
+  // drawing: the axes, then the cones, a cone's stroke also where it meets
+  // an axis drawn again. The pens' reach, in twips, round a stroke and round
+  // a mark.
+  constexpr double kStrokeReach = 3 * 15, kMarkReach = kMarkRadius + (kMarkPen + 2) * 15;
+  const auto erasedNear = [&](const Stroke& p) {
+    return std::any_of(moving_.begin(), moving_.end(),
+                       [&](const Stroke& moved) { return near(p, moved, kStrokeReach); }) ||
+           std::any_of(marks_.begin(), marks_.end(),
+                       [&](const Mark& mark) { return near(p, mark.at, kMarkReach); });
+  };
+  std::vector<Stroke> mended;
+  for (const Stroke& p : still_.axes) {
+    if (!erasedNear(p)) continue;
+    drawStroke(p, kAxisColour);
+    mended.push_back(p);
   }
-  for (const Event& e : seen) dot(s, chart, e, m.colours.seenEnd);
-  placeLabels(view, chart, stepAcross, stepUp, language);
+  for (const Stroke& p : still_.cone) {
+    const bool underAxis = std::any_of(mended.begin(), mended.end(),
+                                       [&](const Stroke& a) { return near(p, a, kStrokeReach); });
+    if (underAxis || erasedNear(p)) drawStroke(p, still_.coneColour);
+  }
 }
 
 }  // namespace engine

@@ -43,6 +43,14 @@ struct Chart {
   double onLap(double x) const;
   // Whether an event lies on the chart.
   bool shows(Event e) const;
+
+  bool operator==(const Chart&) const = default;
+};
+
+// A straight stroke of the diagram, in twips of its client area.
+struct Stroke {
+  double x1, y1, x2, y2;
+  bool operator==(const Stroke&) const = default;
 };
 
 // The distances from the observer of the lines the diagram draws: the
@@ -69,9 +77,40 @@ std::array<Event, 2> TrueEnds(const RunState& run);
 // the span is the longest light delay it can show, and a third more.
 Chart ChartFor(const Module1& m, const RunState& run, float clientWidth, float clientHeight);
 
-// Clears the window and draws the diagram of this frame in one pass, and
-// places its labels, in the user's language.
-void DrawSpacetime(const SpacetimeView& view, const Module1& m, const RunState& run,
-                   const platform::Language& language);
+// The diagram in its window, drawn each frame: whole when its still parts
+// (chart, light cones, colours) change, else only what moved since.
+class SpacetimeDiagram {
+ public:
+  explicit SpacetimeDiagram(const SpacetimeView& view);
+
+  // This frame's diagram, its labels in the user's language.
+  void draw(const Module1& m, const RunState& run, const platform::Language& language);
+  // The next frame is drawn whole (the window was cleared or shown anew).
+  void forget();
+
+  const SpacetimeView& view() const { return view_; }
+
+ private:
+  struct Mark {
+    Stroke at;  // a point
+    platform::Rgb colour;
+  };
+  // What stays from frame to frame.
+  struct Still {
+    Chart chart{};
+    platform::Rgb background = 0, coneColour = 0;
+    std::vector<Stroke> axes, cone;
+    bool operator==(const Still&) const = default;
+  };
+
+  void drawWhole(const Still& still, const platform::Language& language);
+  void eraseMoved();
+  void drawStroke(const Stroke& p, platform::Rgb colour);
+
+  SpacetimeView view_;
+  Still still_;
+  std::vector<Stroke> moving_;  // the worldlines drawn last
+  std::vector<Mark> marks_;     // the marks drawn last
+};
 
 }  // namespace engine

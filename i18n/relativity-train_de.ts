@@ -762,16 +762,20 @@
         <translation>Im Diagramm: Das Licht, das den Beobachter jetzt erreicht, verließ die Spitze vor %1 Zeiteinheiten, als sie %2 Bahneinheiten hinter ihrem jetzigen Ort war.</translation>
     </message>
     <message>
-        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
-        <translation>%1: die Weltlinien der Enden, wo sie waren und wo sie jetzt sind</translation>
-    </message>
-    <message>
         <source>%1: the ends as the observer sees them now</source>
         <translation>%1: die Enden, wie der Beobachter sie jetzt sieht</translation>
     </message>
     <message>
-        <source>%1: the past light cone, the events whose light reaches the observer now</source>
-        <translation>%1: der Lichtkegel der Vergangenheit, die Ereignisse, deren Licht den Beobachter jetzt erreicht</translation>
+        <source>%1: the ends&apos; worldlines, dots where they are now</source>
+        <translation>%1: die Weltlinien der Enden, Punkte: wo sie jetzt sind</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events seen now</source>
+        <translation>%1: der Lichtkegel der Vergangenheit, die jetzt gesehenen Ereignisse</translation>
+    </message>
+    <message>
+        <source>Position along the body&apos;s line</source>
+        <translation>Ort entlang der Linie des Körpers</translation>
     </message>
 </context>
 <context>

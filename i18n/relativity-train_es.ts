@@ -762,16 +762,20 @@
         <translation>En el diagrama: la luz que llega ahora al observador salió del frente hace %1 unidades de tiempo, cuando estaba %2 unidades de pista por detrás de donde está ahora.</translation>
     </message>
     <message>
-        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
-        <translation>%1: las líneas de universo de los extremos, dónde estaban y dónde están ahora</translation>
-    </message>
-    <message>
         <source>%1: the ends as the observer sees them now</source>
         <translation>%1: los extremos como los ve ahora el observador</translation>
     </message>
     <message>
-        <source>%1: the past light cone, the events whose light reaches the observer now</source>
-        <translation>%1: el cono de luz pasado, los sucesos cuya luz llega ahora al observador</translation>
+        <source>%1: the ends&apos; worldlines, dots where they are now</source>
+        <translation>%1: las líneas de universo de los extremos, puntos: dónde están ahora</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events seen now</source>
+        <translation>%1: el cono de luz pasado, los sucesos vistos ahora</translation>
+    </message>
+    <message>
+        <source>Position along the body&apos;s line</source>
+        <translation>Posición a lo largo de la línea del cuerpo</translation>
     </message>
 </context>
 <context>

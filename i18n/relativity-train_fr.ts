@@ -762,16 +762,20 @@
         <translation>Dans le diagramme : la lumière qui atteint l’observateur maintenant a quitté l’avant il y a %1 unités de temps, quand il était %2 unités de piste en arrière de là où il est maintenant.</translation>
     </message>
     <message>
-        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
-        <translation>%1 : les lignes d’univers des bouts, où ils étaient et où ils sont maintenant</translation>
-    </message>
-    <message>
         <source>%1: the ends as the observer sees them now</source>
         <translation>%1 : les bouts tels que l’observateur les voit maintenant</translation>
     </message>
     <message>
-        <source>%1: the past light cone, the events whose light reaches the observer now</source>
-        <translation>%1 : le cône de lumière passé, les événements dont la lumière atteint l’observateur maintenant</translation>
+        <source>%1: the ends&apos; worldlines, dots where they are now</source>
+        <translation>%1 : les lignes d’univers des bouts, points : où ils sont maintenant</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events seen now</source>
+        <translation>%1 : le cône de lumière passé, les événements vus maintenant</translation>
+    </message>
+    <message>
+        <source>Position along the body&apos;s line</source>
+        <translation>Position le long de la ligne du corps</translation>
     </message>
 </context>
 <context>

@@ -762,16 +762,20 @@
         <translation>No diagrama: a luz que chega agora ao observador saiu da frente há %1 unidades de tempo, quando ela estava %2 unidades de pista atrás de onde está agora.</translation>
     </message>
     <message>
-        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
-        <translation>%1: as linhas de mundo das pontas, onde estavam e onde estão agora</translation>
-    </message>
-    <message>
         <source>%1: the ends as the observer sees them now</source>
         <translation>%1: as pontas como o observador as vê agora</translation>
     </message>
     <message>
-        <source>%1: the past light cone, the events whose light reaches the observer now</source>
-        <translation>%1: o cone de luz passado, os eventos cuja luz chega agora ao observador</translation>
+        <source>%1: the ends&apos; worldlines, dots where they are now</source>
+        <translation>%1: as linhas de mundo das pontas, pontos: onde estão agora</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events seen now</source>
+        <translation>%1: o cone de luz passado, os eventos vistos agora</translation>
+    </message>
+    <message>
+        <source>Position along the body&apos;s line</source>
+        <translation>Posição ao longo da linha do corpo</translation>
     </message>
 </context>
 <context>

@@ -762,16 +762,20 @@
         <translation>На диаграмме: свет, доходящий до наблюдателя сейчас, ушёл от головы %1 единиц времени назад, когда она была на %2 единиц трассы позади того места, где она сейчас.</translation>
     </message>
     <message>
-        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
-        <translation>%1: мировые линии концов, где они были и где они сейчас</translation>
-    </message>
-    <message>
         <source>%1: the ends as the observer sees them now</source>
         <translation>%1: концы такими, какими их сейчас видит наблюдатель</translation>
     </message>
     <message>
-        <source>%1: the past light cone, the events whose light reaches the observer now</source>
-        <translation>%1: световой конус прошлого, события, свет которых доходит до наблюдателя сейчас</translation>
+        <source>%1: the ends&apos; worldlines, dots where they are now</source>
+        <translation>%1: мировые линии концов, точки: где они сейчас</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events seen now</source>
+        <translation>%1: световой конус прошлого, события, видимые сейчас</translation>
+    </message>
+    <message>
+        <source>Position along the body&apos;s line</source>
+        <translation>Положение вдоль линии тела</translation>
     </message>
 </context>
 <context>

@@ -762,16 +762,20 @@
         <translation>在图中：此刻到达观察者的光在 %1 个时间单位前离开车头，那时车头在它现在位置后方 %2 个轨道单位处。</translation>
     </message>
     <message>
-        <source>%1: the ends&apos; worldlines, where they were and where they are now</source>
-        <translation>%1：两端的世界线，它们过去和现在的位置</translation>
-    </message>
-    <message>
         <source>%1: the ends as the observer sees them now</source>
         <translation>%1：观察者此刻看到的两端</translation>
     </message>
     <message>
-        <source>%1: the past light cone, the events whose light reaches the observer now</source>
-        <translation>%1：过去光锥，其光此刻到达观察者的事件</translation>
+        <source>%1: the ends&apos; worldlines, dots where they are now</source>
+        <translation>%1：两端的世界线，圆点为它们现在的位置</translation>
+    </message>
+    <message>
+        <source>%1: the past light cone, the events seen now</source>
+        <translation>%1：过去光锥，此刻看到的事件</translation>
+    </message>
+    <message>
+        <source>Position along the body&apos;s line</source>
+        <translation>沿物体直线的位置</translation>
     </message>
 </context>
 <context>

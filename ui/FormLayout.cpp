@@ -70,9 +70,9 @@ constexpr std::array<StoredControl, 14> kSpacetimeWindow = {{
     {"LTickT1", K::Label, {nullptr, ""}, 0, 420, 750, 255, true, true},
     {"LTickT2", K::Label, {nullptr, ""}, 0, 420, 750, 255, true, true},
     {"LTickT3", K::Label, {nullptr, ""}, 0, 420, 750, 255, true, true},
-    {"LLegendLines", K::Label, {nullptr, ""}, 60, 3480, 5580, 255, true},
-    {"LLegendCone", K::Label, {nullptr, ""}, 60, 3735, 5580, 255, true},
-    {"LLegendSeen", K::Label, {nullptr, ""}, 60, 3990, 5580, 255, true},
+    {"LLegendLines", K::Label, {nullptr, ""}, 60, 3480, 15000, 255, true},
+    {"LLegendCone", K::Label, {nullptr, ""}, 60, 3735, 15000, 255, true},
+    {"LLegendSeen", K::Label, {nullptr, ""}, 60, 3990, 15000, 255, true},
 }};
 
 // The list box holds a line for each demonstration and a thin margin.

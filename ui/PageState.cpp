@@ -53,6 +53,7 @@ std::string ProgramCore::stateJson() const {
          ",\"v\":" + platform::PlainNumberText(m.v) + ",\"contraction\":" + truth(m.contraction) +
          ",\"frozen\":" + truth(m.freeze == 1.0) + ",\"slowMotion\":" + truth(m.slowMotion) +
          ",\"projector\":" + truth(m.palette == engine::Palette::Projector) +
+         ",\"spacetime\":" + truth(m.spacetime) +
          ",\"frames\":" + std::to_string(runLoop_.framesDrawn()) +
          ",\"frameOfRun\":" + std::to_string(runLoop_.frameOfRun()) +
          ",\"sizedByLink\":" + truth(sizedByLink_) + ",\"ended\":" + truth(program_.ended()) +

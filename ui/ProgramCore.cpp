@@ -13,7 +13,9 @@ ControlLookup lookupIn(platform::Form& form) {
   return [&form](std::string_view name) -> platform::Control& { return form.control(name); };
 }
 
-engine::SpacetimeView spacetimeViewOf(platform::Form& form) {
+}  // namespace
+
+engine::SpacetimeView SpacetimeViewOf(platform::Form& form) {
   const auto tick = [&form](const char* axis, int n) {
     return &form.control(std::string(axis) + std::to_string(n));
   };
@@ -27,8 +29,6 @@ engine::SpacetimeView spacetimeViewOf(platform::Form& form) {
       {&form.control("LLegendLines"), &form.control("LLegendCone"), &form.control("LLegendSeen")}};
 }
 
-}  // namespace
-
 ProgramCore::ProgramCore(const ProgramParts& parts,
                          std::span<const engine::Demonstration> demonstrations)
     : controlWindow_(parts.controlWindow),
@@ -40,7 +40,7 @@ ProgramCore::ProgramCore(const ProgramParts& parts,
       shell_(parts.shell),
       form1_(Form1::Bind(controlWindow_.window(), lookupIn(controlWindow_))),
       form2_(Form2::Bind(trackWindow_.window(), lookupIn(trackWindow_))),
-      spacetime_(spacetimeViewOf(spacetimeWindow_)),
+      spacetime_(SpacetimeViewOf(spacetimeWindow_)),
       runLoop_(module_, form1_.panelView(), form2_.displayView(), parts.scheduler, parts.clock,
                parts.program, parts.language),
       commands_(module_, form1_, form2_, runLoop_, parts.program, parts.language),
@@ -212,34 +212,35 @@ void ProgramCore::tellChanges() {
 void ProgramCore::showSpacetime(bool shown) {
   module_.spacetime = shown;
   spacetimeWindow_.window().setVisible(shown);
+  spacetime_.forget();
   drawSpacetime();
   shell_.perform(KeyAction::Spacetime);
 }
 
-// Drawn whole, in one pass, whenever the picture's frame is, and when it is
-// opened or resized.
+// Drawn whenever the picture's frame is, and when it is opened or resized;
+// its legend in the colours in effect.
 void ProgramCore::drawSpacetime() {
   if (!module_.spacetime) return;
   const engine::Palette palette = engine::PaletteInEffect(module_);
+  const engine::SpacetimeView& view = spacetime_.view();
   const platform::Text legend[] = {
-      TR_TEXT("Spacetime", "%1: the ends' worldlines, where they were and where they are now"),
-      TR_TEXT("Spacetime",
-              "%1: the past light cone, the events whose light reaches the observer now"),
+      TR_TEXT("Spacetime", "%1: the ends' worldlines, dots where they are now"),
+      TR_TEXT("Spacetime", "%1: the past light cone, the events seen now"),
       TR_TEXT("Spacetime", "%1: the ends as the observer sees them now")};
   const engine::LegendColour colours[] = {engine::LegendColour::Black,
                                           engine::LegendColour::LightYellow,
                                           engine::LegendColour::LightRed};
-  for (std::size_t i = 0; i < spacetime_.legend.size(); ++i) {
-    spacetime_.legend[i]->setText(
-        Filled(language_.localized(legend[i]),
-               {language_.localized(engine::ColourName(palette, colours[i]))}));
+  for (std::size_t i = 0; i < view.legend.size(); ++i) {
+    view.legend[i]->setText(Filled(language_.localized(legend[i]),
+                                   {language_.localized(engine::ColourName(palette, colours[i]))}));
   }
   if (engine::DemonstrationOf(module_, module_.simtype) == nullptr) {
-    spacetime_.window.surface().setBackColor(module_.bgcolor);
-    spacetime_.window.surface().ClearSurface();
+    view.window.surface().setBackColor(module_.bgcolor);
+    view.window.surface().ClearSurface();
+    spacetime_.forget();
     return;
   }
-  engine::DrawSpacetime(spacetime_, module_, runLoop_.state(), language_);
+  spacetime_.draw(module_, runLoop_.state(), language_);
 }
 
 // While the picture runs, its text alternative follows at most once a second.

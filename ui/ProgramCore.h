@@ -34,7 +34,10 @@ class Shell {
   virtual void describePicture(const std::string& text) = 0;
 };
 
-// What a shell gives the program: its two windows and its services.
+// The diagram's window as the engine draws it: its picture and its labels.
+engine::SpacetimeView SpacetimeViewOf(platform::Form& form);
+
+// What a shell gives the program: its three windows and its services.
 struct ProgramParts {
   platform::Form& controlWindow;
   platform::Form& trackWindow;
@@ -52,7 +55,7 @@ struct ProgramParts {
 struct StartChoices {
   std::optional<engine::Palette> palette;  // else as the user last left it
   Link link;                               // its spacetime word holds over the remembered one
-  bool reducedMotion = false;  // every run starts frozen on its first frame
+  bool reducedMotion = false;              // every run starts frozen on its first frame
 };
 
 // The whole program, free of any toolkit: the simulation's variables, both
@@ -124,7 +127,7 @@ class ProgramCore {
   Shell& shell_;
   Form1 form1_;
   Form2 form2_;
-  engine::SpacetimeView spacetime_;
+  engine::SpacetimeDiagram spacetime_;
   engine::RunLoop runLoop_;
   Commands commands_;
   platform::Clock& clock_;

@@ -8,8 +8,9 @@ namespace web {
 WebApp::WebApp(const ui::Link& link)
     : form1Window_(1, ui::ControlWindowLayout(), false, nextControlId_, language_),
       form2Window_(2, ui::TrackWindowLayout(), true, nextControlId_, language_),
-      core_(
-          {form1Window_, form2Window_, scheduler_, clock_, program_, language_, settings_, *this}) {
+      spacetimeWindow_(3, ui::SpacetimeWindowLayout(), false, nextControlId_, language_),
+      core_({form1Window_, form2Window_, spacetimeWindow_, scheduler_, clock_, program_, language_,
+             settings_, *this}) {
   core_.observeFrames([this] {
     if (frameObserver_) frameObserver_();
     web_frame_drawn();
@@ -40,7 +41,8 @@ void WebApp::click(int controlId) {
 }
 
 // The panels' close boxes: the control panel's ends the program (the page
-// asks first), the track panel's hides it and stops a run.
+// asks first), the track panel's hides it and stops a run, the diagram's
+// hides it.
 void WebApp::close(int windowId) {
   if (!program_.ended()) formById(windowId).close();
 }

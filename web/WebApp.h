@@ -11,7 +11,7 @@
 
 namespace web {
 
-// The page's shell: the browser's services and the two panels around the
+// The page's shell: the browser's services and the three panels around the
 // program's core; the page's own aids go to its script.
 class WebApp final : public ui::Shell {
  public:
@@ -35,7 +35,9 @@ class WebApp final : public ui::Shell {
   void observeFrames(std::function<void()> observer) { frameObserver_ = std::move(observer); }
 
  private:
-  WebForm& formById(int windowId) { return windowId == 1 ? form1Window_ : form2Window_; }
+  WebForm& formById(int windowId) {
+    return windowId == 1 ? form1Window_ : windowId == 2 ? form2Window_ : spacetimeWindow_;
+  }
 
   int nextControlId_ = 1;
   platform::WebLanguage language_;
@@ -45,6 +47,7 @@ class WebApp final : public ui::Shell {
   platform::WebSettings settings_;
   WebForm form1Window_;
   WebForm form2Window_;
+  WebForm spacetimeWindow_;
   ui::ProgramCore core_;
   std::function<void()> frameObserver_;
 };

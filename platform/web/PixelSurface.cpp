@@ -29,13 +29,15 @@ struct Ring {
   }
 };
 
-double distanceToSegment(double px, double py, double x1, double y1, double x2, double y2) {
+// Squared, as the disks and rings decide: no square root for each pixel.
+double squaredDistanceToSegment(double px, double py, double x1, double y1, double x2, double y2) {
   const double dx = x2 - x1;
   const double dy = y2 - y1;
   const double length2 = dx * dx + dy * dy;
   double t = length2 > 0 ? ((px - x1) * dx + (py - y1) * dy) / length2 : 0.0;
   t = std::clamp(t, 0.0, 1.0);
-  return std::hypot(px - (x1 + t * dx), py - (y1 + t * dy));
+  const double ex = px - (x1 + t * dx), ey = py - (y1 + t * dy);
+  return ex * ex + ey * ey;
 }
 
 }  // namespace
@@ -208,9 +210,26 @@ void PixelSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb colour) 
   const double ax = toPixels(x1), ay = toPixels(y1);
   const double bx = toPixels(x2), by = toPixels(y2);
   const double half = pen() / 2.0;
-  fill(std::min(ax, bx) - half, std::min(ay, by) - half, std::max(ax, bx) + half,
-       std::max(ay, by) + half, colour,
-       [&](double px, double py) { return distanceToSegment(px, py, ax, ay, bx, by) <= half; });
+  // A row meets the pen's stroke within the band where the row is within
+  // `half` of the line through both ends, the round ends included: a long
+  // slanted line tests a narrow band of each row, not its whole box.
+  const double dx = bx - ax, dy = by - ay;
+  const double reach = std::fabs(dy) > 1 ? half * std::hypot(dx, dy) / std::fabs(dy) : -1;
+  fillSpans(
+      std::min(ax, bx) - half, std::min(ay, by) - half, std::max(ax, bx) + half,
+      std::max(ay, by) + half, colour,
+      [&](double px, double py) {
+        return squaredDistanceToSegment(px, py, ax, ay, bx, by) <= half * half;
+      },
+      [&](double py, int first, int last, auto visit) {
+        if (reach < 0) {
+          visit(first, last);
+          return;
+        }
+        const double across = ax + (py - ay) * dx / dy;
+        visit(static_cast<int>(std::floor(across - reach)) - 1,
+              static_cast<int>(std::ceil(across + reach)) + 1);
+      });
 }
 
 void PixelSurface::DrawPoint(float x, float y, Rgb colour) {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+
 #include "platform/web/PixelSurface.h"
 #include "tests/fakes/EveryShape.h"
 #include "tests/fakes/Rig.h"
@@ -123,6 +127,41 @@ TEST(PixelSurface, ShapesLandWhereTheDesktopDrawsThem) {
   EXPECT_EQ(surface.pixel(120, 133), kBg);                     // at pi: not in the arc
   surface.DrawLine(1500, 3750, 1500, 3750, PaletteColor(15));  // no length: a dot
   EXPECT_EQ(surface.pixel(100, 250), PaletteColor(15));
+}
+
+// A line covers exactly the pixels whose centres lie within half the pen of
+// it, slanted or not, at any ratio: no pixel of its box is left untested.
+TEST(PixelSurface, ALineCoversEveryPixelWithinHalfThePenAndNoOther) {
+  std::mt19937 random(20261208);
+  std::uniform_real_distribution<float> across(-300, 6300), down(-300, 4800);
+  for (double ratio : {1.0, 2.0, 2.5}) {
+    for (int pen : {1, 2, 3}) {
+      for (int line = 0; line < 40; ++line) {
+        PixelSurface surface = freshSurface(ratio);
+        surface.setPenWidth(pen);
+        const float x1 = across(random), y1 = down(random), x2 = across(random), y2 = down(random);
+        surface.DrawLine(x1, y1, x2, y2, PaletteColor(0));
+        const auto pixels = [ratio](float twips) {
+          return static_cast<double>(twips) / 15 * ratio;
+        };
+        const double ax = pixels(x1), ay = pixels(y1), dx = pixels(x2) - ax, dy = pixels(y2) - ay;
+        const double half = pen * ratio / 2;
+        int wrong = 0;
+        for (int y = 0; y < surface.height(); ++y) {
+          for (int x = 0; x < surface.width(); ++x) {
+            const double px = x + 0.5, py = y + 0.5;
+            const double length2 = dx * dx + dy * dy;
+            const double t = std::clamp(
+                length2 > 0 ? ((px - ax) * dx + (py - ay) * dy) / length2 : 0.0, 0.0, 1.0);
+            const double ex = px - (ax + t * dx), ey = py - (ay + t * dy);
+            const bool within = ex * ex + ey * ey <= half * half;
+            wrong += within != (surface.pixel(x, y) == PaletteColor(0));
+          }
+        }
+        EXPECT_LE(wrong, 0) << "ratio " << ratio << ", pen " << pen << ", line " << line;
+      }
+    }
+  }
 }
 
 TEST(PixelSurface, EqualAnglesDrawNothingAndSmallCirclesAreDisks) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/Spacetime.h"
+#include "platform/web/PixelSurface.h"
 #include "tests/fakes/GoldenRun.h"
 #include "tests/fakes/Rig.h"
 
@@ -39,7 +40,9 @@ double nearest(const std::vector<Segment>& lines, const DrawCall& mark) {
   return best;
 }
 
-// What one frame of the diagram drew, sorted by colour.
+// What one frame of the diagram drew, sorted by colour. The cone is drawn
+// whole only when the picture is cleared; a frame after that mends pieces
+// of it, and the cone of the last whole drawing stands.
 struct Drawn {
   std::vector<Segment> cone, worldlines;
   std::vector<DrawCall> seenMarks, trueMarks;
@@ -75,11 +78,21 @@ TEST_P(SpacetimeDiagram, MarksTheEnginesSeenEndsWhereTheConeMeetsTheWorldlines) 
   double farthestRunning = 0, farthestStopped = 0, offWorldline = 0, worstDelay = 0;
   int frames = 0, stoppedFrames = 0;
   std::ptrdiff_t marks = 0;
+  std::vector<Segment> cone;
+  int wholeFrames = 0;
   fakes::WalkGoldenScript(
       simtype, script, [](fakes::Rig& rig) { rig.core.RunAid(ui::KeyAction::Spacetime); },
       [&](fakes::Rig& rig) {
         std::vector<DrawCall>& calls = rig.spacetimeWindow.recording().calls;
-        const Drawn drawn = drawnBy(calls, rig.m.colours);
+        Drawn drawn = drawnBy(calls, rig.m.colours);
+        const bool whole = std::any_of(calls.begin(), calls.end(), [](const DrawCall& call) {
+          return call.op == DrawCall::Op::Clear;
+        });
+        if (whole) {
+          cone = drawn.cone;
+          ++wholeFrames;
+        }
+        drawn.cone = cone;
         calls.clear();
         ++frames;
         const engine::RunState& run = rig.state();
@@ -129,13 +142,64 @@ TEST_P(SpacetimeDiagram, MarksTheEnginesSeenEndsWhereTheConeMeetsTheWorldlines) 
   EXPECT_EQ(frames, fakes::kGoldenFrames);
   // A passing body's ends are off the chart before it comes into the window.
   EXPECT_GT(marks, frames * 3 / 2);
-  EXPECT_GT(stoppedFrames, 0);  // the script's "v = 0" reached the diagram
+  EXPECT_GT(stoppedFrames, 0);         // the script's "v = 0" reached the diagram
+  EXPECT_LT(wholeFrames, frames / 4);  // most frames draw only what moved
   std::printf(
       "demonstration %d: seen marks off the drawn cone %.3f px running, off the "
       "worldlines %.3f px; %.3f px from the exact cone after v = 0 (%d frames); largest "
       "delay difference %.2g\n",
       simtype, farthestRunning / 15, offWorldline / 15, farthestStopped / 15, stoppedFrames,
       worstDelay);
+}
+
+// A frame drawn over the frames before it, erasing what moved, shows the
+// same pixels as the diagram of that frame drawn whole, through speed
+// changes, contraction, v = 0, a negative speed and the projector palette.
+TEST(SpacetimeDiagramPixels, WhatMovedLeavesNoTrace) {
+  for (int simtype : {1, 2, 3}) {
+    fakes::Rig rig;
+    platform::PixelSurface shown;
+    rig.spacetimeWindow.drawOn(shown);
+    shown.resize(380, 286);
+    rig.core.RunAid(ui::KeyAction::Spacetime);
+    rig.startRun(simtype);
+    int checked = 0;
+    const auto check = [&] {
+      fakes::FakeWindow alone(ui::SpacetimeWindowLayout());
+      platform::PixelSurface whole;
+      whole.resize(380, 286);
+      alone.drawOn(whole);
+      engine::SpacetimeDiagram(ui::SpacetimeViewOf(alone)).draw(rig.m, rig.state(), rig.language);
+      int differ = 0;
+      for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) differ += shown.pixel(x, y) != whole.pixel(x, y);
+      }
+      EXPECT_EQ(differ, 0) << "demonstration " << simtype << ", frame "
+                           << rig.runLoop.framesDrawn();
+      ++checked;
+    };
+    const auto frames = [&](int count) {
+      for (int i = 0; i < count; ++i) {
+        rig.runFrames(rig.runLoop.framesDrawn() + 1);
+        if (i % 7 == 6) check();
+      }
+    };
+    rig.clickVinc(12);
+    frames(30);
+    rig.commands.TControl_Click();
+    rig.clickVinc(17);
+    frames(30);
+    rig.commands.CommandVzero_Click();
+    frames(30);
+    for (int i = 0; i < 20; ++i) rig.commands.CommandVdec_Click();
+    frames(30);
+    rig.core.RunAid(ui::KeyAction::Palette);  // the projector's colours from the next run
+    rig.commands.CommandStart_Click();
+    rig.startRun(simtype);
+    rig.clickVinc(25);
+    frames(30);
+    EXPECT_GT(checked, 15);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(GoldenRuns, SpacetimeDiagram,

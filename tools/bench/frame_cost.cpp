@@ -2,10 +2,14 @@
 // What one frame costs, for each demonstration at v = 0, 15 and 30: the
 // common kinematics alone, and a whole frame (kinematics, the scene's
 // drawing on the real backing image, and the repaint of what changed).
-// At v = 30 every light-delay solve runs its 200 passes.
+// At v = 30 every light-delay solve runs its 200 passes. With the
+// spacetime diagram open, what it adds to a whole frame, against the track
+// window's own cost (run with QT_SCALE_FACTOR=2 for pixel ratio 2).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <chrono>
+#include <memory>
 
 #include "engine/Kinematics.h"
 #include "platform/Twips.h"
@@ -60,6 +64,54 @@ void ThickPens(benchmark::State& state) {
           state.range(1) == 0 ? engine::Palette::Usual : engine::Palette::Projector);
 }
 
+// A run drawn on real backing images: the track window's and, when open,
+// the diagram's.
+struct DrawnRun {
+  fakes::Rig rig;
+  std::unique_ptr<platform::WindowWidget> track, diagram;
+
+  DrawnRun(int simtype, bool withDiagram) {
+    if (withDiagram) rig.core.RunAid(ui::KeyAction::Spacetime);
+    rig.startRun(simtype);
+    track = shown(rig.form2Window);
+    if (withDiagram) diagram = shown(rig.spacetimeWindow);
+    atSpeed(rig, 15);
+  }
+  static std::unique_ptr<platform::WindowWidget> shown(fakes::FakeWindow& window) {
+    auto widget = std::make_unique<platform::WindowWidget>(
+        QSize(platform::ToWholePixels(window.width()), platform::ToWholePixels(window.height())));
+    widget->show();
+    QApplication::processEvents();
+    window.drawOn(widget->imageSurface());
+    return widget;
+  }
+  // One frame, painted; its cost in microseconds.
+  double frame() {
+    const auto start = std::chrono::steady_clock::now();
+    rig.runFrames(rig.runLoop.framesDrawn() + 1);
+    QApplication::processEvents();
+    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+        .count();
+  }
+};
+
+// The same frames with the diagram and without, taken in turn so both see
+// the same machine; the counters give each frame's cost and the share the
+// diagram adds to the track window's own.
+void SpacetimeDiagram(benchmark::State& state) {
+  DrawnRun plain(static_cast<int>(state.range(0)), false);
+  DrawnRun withDiagram(static_cast<int>(state.range(0)), true);
+  double trackOnly = 0, both = 0;
+  for (auto _ : state) {
+    trackOnly += plain.frame();
+    both += withDiagram.frame();
+  }
+  const auto frames = static_cast<double>(state.iterations());
+  state.counters["track_us"] = trackOnly / frames;
+  state.counters["with_diagram_us"] = both / frames;
+  state.counters["diagram_share"] = (both - trackOnly) / trackOnly;
+}
+
 void Demonstrations(benchmark::internal::Benchmark* bench) {
   bench->ArgNames({"type", "v"});
   for (int simtype : {1, 2, 3}) {
@@ -70,6 +122,7 @@ void Demonstrations(benchmark::internal::Benchmark* bench) {
 
 BENCHMARK(Kinematics)->Apply(Demonstrations);
 BENCHMARK(WholeFrame)->Apply(Demonstrations);
+BENCHMARK(SpacetimeDiagram)->ArgName("type")->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ThickPens)
     ->ArgNames({"type", "projector"})
     ->ArgsProduct({{1, 2, 3}, {0, 1}})

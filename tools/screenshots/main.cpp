@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 #include "ui/qt/Application.h"
 
@@ -25,6 +26,7 @@ struct Scene {
   // A moment worth showing, if not any.
   bool (*worthShowing)(const engine::Module1&, const engine::RunState&) = nullptr;
   float trackHeight = 6000;  // a larger picture than the stored window's
+  bool spacetime = false;    // the diagram shown beside the track window
 };
 
 // The passing body in the middle of the window.
@@ -55,24 +57,27 @@ void press(ui::FormWindow& window, const char* button) {
   static_cast<QAbstractButton*>(window.control(button).widget())->click();
 }
 
-// Both windows as they stand on the screen, the track window under the other.
-QImage bothWindows(ui::Application& app) {
-  const QRect control = app.controlWindow().frameGeometry();
-  const QRect track = app.trackWindow().frameGeometry();
-  const QRect all = control.united(track);
+// The windows shown, as they stand on the screen: the track window under the
+// control window, the diagram beside it.
+QImage shownWindows(ui::Application& app) {
+  std::vector<QWidget*> shown = {&app.controlWindow(), &app.trackWindow()};
+  if (app.spacetimeWindow().isVisible()) shown.push_back(&app.spacetimeWindow());
+  QRect all;
+  for (QWidget* window : shown) all = all.united(window->frameGeometry());
   const qreal ratio = app.controlWindow().devicePixelRatioF();
   QImage shot(all.size() * ratio, QImage::Format_RGB32);
   shot.setDevicePixelRatio(ratio);  // keeps every device pixel of the windows
   shot.fill(QColor(64, 64, 64));
   QPainter painter(&shot);
-  painter.drawPixmap(control.topLeft() - all.topLeft(), app.controlWindow().grab());
-  painter.drawPixmap(track.topLeft() - all.topLeft(), app.trackWindow().grab());
+  for (QWidget* window : shown) {
+    painter.drawPixmap(window->frameGeometry().topLeft() - all.topLeft(), window->grab());
+  }
   return shot;
 }
 
 bool save(ui::Application& app, const QDir& into, const char* file) {
   const QString path = into.filePath(QString::fromUtf8(file));
-  const bool saved = bothWindows(app).save(path);
+  const bool saved = shownWindows(app).save(path);
   std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
   return saved;
 }
@@ -96,6 +101,7 @@ bool capture(ui::Application& app, const Scene& scene, const QDir& into) {
   ui::FormWindow& form1 = app.controlWindow();
   if (app.simulation().mode == engine::RunMode::Running) press(form1, "CommandStart");
   press(form1, "CommandStart");
+  if (app.simulation().spacetime != scene.spacetime) app.core().RunAid(ui::KeyAction::Spacetime);
   app.trackWindow().window().setHeight(scene.trackHeight);
   while (app.simulation().chosenType != scene.simtype) press(form1, "CommandSimulation");
   if (app.simulation().contraction != scene.contraction) commands.TControl_Click();
@@ -140,5 +146,15 @@ int main(int argc, char* argv[]) {
   press(app.controlWindow(), "CommandStart");
   app.aids().setZoom(3);
   ok = capture(app, {"zoom-300.png", 1, 15, true, 30, nullptr, 3165}, into) && ok;
+  press(app.controlWindow(), "CommandStart");
+  app.aids().setZoom(1);
+  app.commands().SwitchPalette();
+  // The spacetime diagram of each demonstration, beside its picture.
+  const Scene diagrams[] = {
+      {"spacetime-round.png", 1, 15, true, 40, nullptr, 4800, true},
+      {"spacetime-long.png", 2, 15, true, 45, nullptr, 4800, true},
+      {"spacetime-terrell.png", 3, 15, false, 10, seenBodyInTheMiddle, 4800, true},
+  };
+  for (const Scene& scene : diagrams) ok = capture(app, scene, into) && ok;
   return ok ? 0 : 1;
 }

@@ -18,6 +18,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
@@ -94,6 +95,14 @@ void TeachingAids::showSwitches() {
 }
 
 bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
+  // The diagram follows the track window as Start shows it or it is resized,
+  // once its new frame is known.
+  if (watched == &track_ && (event->type() == QEvent::Show || event->type() == QEvent::Resize)) {
+    QTimer::singleShot(0, this, [this] {
+      if (spacetime_.isVisible()) placeSpacetime();
+    });
+    return false;
+  }
   if (event->type() != QEvent::ShortcutOverride) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || (widget->window() != &control_ && widget->window() != &track_ &&

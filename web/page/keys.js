@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The teaching aids' keys, their menu beside the panels, and the list of
 // keys and colours, all from the program's one table of them.
-import { toggleFullScreen } from './panels.js';
+import { layOut, toggleFullScreen } from './panels.js';
 import { copyPicture, savePicture } from './picture.js';
 import { keyList as keysOfProgram, runAid, state as programState } from './program.js';
 import { byId } from './texts.js';
@@ -22,6 +22,8 @@ const pageActions = {
   copy: () => copyPicture(),
   keys: () => showKeys(),
   fullScreen: () => toggleFullScreen(),
+  // The program showed or hid the diagram: the panels share the room anew.
+  spacetime: () => layOut(),
 };
 
 export function perform(action) {
@@ -62,7 +64,7 @@ function onKey(event) {
 
 function updateMenu() {
   const state = programState();
-  const on = { slowMotion: state.slowMotion, palette: state.projector };
+  const on = { slowMotion: state.slowMotion, palette: state.projector, spacetime: state.spacetime };
   for (const item of byId('aids').children) {
     if (item.dataset.action in on) item.setAttribute('aria-checked', String(on[item.dataset.action]));
   }

@@ -12,6 +12,9 @@ const least = 24;          // CSS pixels every target answers to (WCAG 2.5.8)
 const controlShare = 0.4;  // the control panel takes at most this much of the viewport's height
 const coarse = matchMedia('(pointer: coarse)');
 let userSized = false;
+// Once the page is started: a panel the program shows while it starts up is
+// laid out with the rest.
+let started = false;
 
 function panel(id) {
   const section = byId('window' + id);
@@ -71,6 +74,35 @@ function scaleControlPanel() {
     : Math.min(touch, Math.max(1, share), beside));
 }
 
+// The spacetime diagram shares the track panel's room: beside it or below
+// it, whichever leaves the track panel larger, taking at least this share
+// of the room and this size (CSS pixels, its frame included).
+const diagramShare = 0.4;
+const leastDiagram = { width: 320, height: 260 };
+// Larger than this, the diagram is scaled up as a whole, its labels with it,
+// so a room's back row reads them on a projector.
+const diagramAtScale1 = { width: 480, height: 360 };
+const mostDiagramScale = 3;
+
+const diagramShown = () => !!panel(3) && !panel(3).section.hidden;
+
+// The room the track panel leaves the diagram, across or down.
+function diagramPart(room, beside) {
+  return beside ? Math.max(leastDiagram.width, Math.floor(room.width * diagramShare))
+    : Math.max(leastDiagram.height, Math.floor(room.height * diagramShare));
+}
+
+// The track panel's room, less the diagram's part: beside it on a screen
+// wider than the track panel's shape, below it otherwise.
+function trackRoom(room, factor, gap) {
+  if (!diagramShown()) return { room, beside: false };
+  const across = { width: room.width - diagramPart(room, true) - gap, height: room.height };
+  const down = { width: room.width, height: room.height - diagramPart(room, false) - gap };
+  const outer = (r) => Math.min(r.height, r.width / factor);
+  const beside = outer(across) >= outer(down);
+  return { room: beside ? across : down, beside };
+}
+
 // Idle or choosing, the track panel is sized to fill its room for the
 // demonstration chosen (its width factor); a run keeps the size it was
 // laid out for, as does a link's height, and the panel is scaled down
@@ -79,12 +111,14 @@ function scaleControlPanel() {
 function fitTrackPanel() {
   const track = panel(2);
   if (!track || track.section.hidden) return;
+  const state = programState();
+  const gap = parseFloat(getComputedStyle(byId('desktop')).columnGap) || 0;
+  const { room, beside } = trackRoom(roomFor(track.section), state.widthFactor, gap);
+  byId('pictures').classList.toggle('below', diagramShown() && !beside);
   if (userSized) {
     setScale(track.section, 1);
     return;
   }
-  const state = programState();
-  const room = roomFor(track.section);
   if (state.mode !== 'running' && !state.sizedByLink) {
     const factor = state.widthFactor;
     const frame = frameOf(track.section);
@@ -97,10 +131,30 @@ function fitTrackPanel() {
                                    room.height / track.section.offsetHeight));
 }
 
-// Both panels, the control panel first: the track panel's room follows it.
+// The diagram fills what the track panel leaves of the viewport, right of
+// it or below it.
+function fitDiagram() {
+  const diagram = panel(3);
+  if (!diagramShown()) return;
+  const room = roomFor(diagram.section);
+  const outer = { width: Math.max(leastDiagram.width, Math.floor(room.width)),
+                  height: Math.max(leastDiagram.height, Math.floor(room.height)) };
+  const scale = Math.min(mostDiagramScale, Math.max(1, Math.min(outer.width / diagramAtScale1.width,
+                                                              outer.height / diagramAtScale1.height)));
+  setScale(diagram.section, scale);
+  const zoom = parseFloat(diagram.section.style.zoom) || 1;
+  const frame = frameOf(diagram.section);
+  diagram.client.style.width = Math.floor(outer.width / zoom) - frame.width + 'px';
+  diagram.client.style.height = Math.floor(outer.height / zoom) - frame.height + 'px';
+}
+
+// The panels, the control panel first: the track panel's room follows it,
+// and the diagram's follows the track panel.
 export function layOut() {
+  if (!started) return;
   scaleControlPanel();
   fitTrackPanel();
+  fitDiagram();
 }
 
 function watchPanels() {
@@ -108,6 +162,7 @@ function watchPanels() {
   // The page's tools follow the control panel in reading order, as they
   // do on the screen.
   byId('window1').after(byId('bar'));
+  byId('pictures').append(byId('window2'), byId('window3'));
   // A press on the corner's grip starts a drag of the user's own (a panel
   // scaled down has no grip).
   track.client.addEventListener('pointerdown', (event) => {
@@ -118,6 +173,8 @@ function watchPanels() {
   });
   window.addEventListener('resize', layOut);
   coarse.addEventListener('change', layOut);
+  document.addEventListener('pointerdown', noteLastPanel);
+  document.addEventListener('focusin', noteLastPanel);
   // A click or key may start, stop or end a run, or choose another
   // demonstration: the program has answered by the time these run.
   document.addEventListener('click', layOut);
@@ -125,9 +182,6 @@ function watchPanels() {
   layOut();
 }
 
-// Once the page is started: a panel the program shows while it starts up is
-// laid out with the rest.
-let started = false;
 
 export function windowShown(id, visible) {
   if (visible && started) layOut();
@@ -208,3 +262,15 @@ export function start() {
 }
 
 export const trackPanel = () => panel(2);
+
+// The panel the user last pressed or moved the keyboard into: the picture's
+// aids save or copy the diagram while it is that panel.
+let lastPanel = 2;
+
+function noteLastPanel(event) {
+  const section = event.target instanceof Element && event.target.closest('.window');
+  if (section) lastPanel = Number(section.id.replace('window', ''));
+}
+
+export const diagramChosen = () => lastPanel === 3 && diagramShown();
+export const chosenPanel = () => panel(diagramChosen() ? 3 : 2);

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of the track panel as the user sees it: saved as a PNG that
-// names what it shows, copied, or recorded as a clip.
-import { trackPanel } from './panels.js';
+// names what it shows, copied, or recorded as a clip. While the user is at
+// the spacetime diagram, saving and copying take the diagram instead.
+import { chosenPanel, diagramChosen, trackPanel } from './panels.js';
 import { state as programState } from './program.js';
 import { byId, qsTranslate, say } from './texts.js';
 
 // ---- The picture: saved, copied, recorded --------------------------------
 
-// The track panel's client area as the user sees it, picture, title and
-// readouts, at the screen's device resolution.
-function composeTrack(target) {
-  const panel = trackPanel();
+// A panel's client area as the user sees it, picture, title and readouts
+// (or labels), at the screen's device resolution.
+function composePanel(panel, target) {
   const ratio = window.devicePixelRatio || 1;
   const width = panel.client.clientWidth, height = panel.client.clientHeight;
   const canvas = target || document.createElement('canvas');
@@ -98,14 +98,15 @@ function withText(png, entries) {
 // The picture as a PNG, taken now, with text naming what it shows.
 function picture() {
   const state = programState();
-  return new Promise((resolve) => composeTrack().toBlob(resolve, 'image/png')).then((png) => {
+  const panel = chosenPanel();
+  return new Promise((resolve) => composePanel(panel).toBlob(resolve, 'image/png')).then((png) => {
     if (!png) throw new Error(qsTranslate('Page', 'the browser could not make the image'));
     return withText(png, state.pictureTexts);
   });
 }
 
 export function savePicture() {
-  const name = baseName() + '.png';
+  const name = baseName() + (diagramChosen() ? '-spacetime' : '') + '.png';
   return picture().then((png) => download(png, name)).catch((error) => {
     say(qsTranslate('Page', 'The picture was not saved: %1').replace('%1', error.message));
   });
@@ -126,7 +127,7 @@ function startRecording() {
     say(qsTranslate('Page', 'A clip records a running demonstration: choose one and click Select first.'));
     return;
   }
-  const canvas = composeTrack();
+  const canvas = composePanel(trackPanel());
   const stream = canvas.captureStream(0);
   const type = ['video/webm;codecs=vp8', 'video/webm'].find((t) => MediaRecorder.isTypeSupported(t));
   const recorder = new MediaRecorder(stream, type ? { mimeType: type } : {});
@@ -163,7 +164,7 @@ export function frameDrawn() {
       stopRecording();
       return;
     }
-    composeTrack(recording.canvas);
+    composePanel(trackPanel(), recording.canvas);
     recording.track.requestFrame();
   });
 }

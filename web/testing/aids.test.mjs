@@ -38,7 +38,8 @@ test('every key the list names does what the list says', async () => {
   const list = await keyList(page);
   const actions = list.keys.filter((entry) => entry.action !== '');
   assert.deepEqual(actions.map((entry) => entry.action).sort(),
-                   ['copy', 'fullScreen', 'keys', 'palette', 'save', 'slowMotion', 'step']);
+                   ['copy', 'describe', 'fullScreen', 'keys', 'palette', 'save', 'slowMotion', 'spacetime',
+                    'step']);
   for (const entry of actions) {
     for (const key of entry.keys.filter(Boolean)) {
       const press = () => page.keyboard.press(key.replace('Ctrl', 'Control').replace('Right', 'ArrowRight'));
@@ -66,6 +67,21 @@ test('every key the list names does what the list says', async () => {
           assert.equal((await state(page)).projector, !before.projector, key);
           await press();
           break;
+        case 'spacetime':
+          await press();
+          assert.equal((await state(page)).spacetime, !before.spacetime, key);
+          assert.equal(await page.isVisible('#window3'), !before.spacetime, key);
+          await press();
+          assert.equal(await page.isVisible('#window3'), before.spacetime, key);
+          break;
+        case 'describe': {
+          await page.evaluate(() => { const said = document.getElementById('announcements'); if (said) said.textContent = ''; });
+          await press();
+          await page.waitForFunction(() => document.getElementById('announcements')?.textContent.length > 0,
+            null, { timeout: 2000 });
+          assert.match(await page.textContent('#announcements'), /observer/, key);
+          break;
+        }
         case 'save': {
           const [download] = await Promise.all([page.waitForEvent('download'), press()]);
           assert.equal(download.suggestedFilename(), 'relativity-train-1-v5.png');
@@ -115,7 +131,7 @@ test('the menu of aids offers the same actions', async () => {
   await page.click('#aids-menu');
   assert.equal(await page.getAttribute('#aids-menu', 'aria-expanded'), 'true');
   const items = await page.$$eval('#aids button', (all) => all.map((b) => b.textContent));
-  assert.equal(items.length, 7, items.join(' | '));  // full screen too, on the page
+  assert.equal(items.length, 9, items.join(' | '));  // full screen too, on the page
   await page.click('#aids button[data-action="slowMotion"]');  // slow motion
   assert.equal((await state(page)).slowMotion, true);
   await page.click('#aids-menu');
