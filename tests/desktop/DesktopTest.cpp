@@ -6,6 +6,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <memory>
+#include <vector>
 
 #include "ui/qt/Application.h"
 
@@ -113,6 +114,49 @@ class DesktopTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(form1.frameGeometry().topLeft(), QPoint(198, 108), 3000);
     clickControl("CommandStart");
     QTRY_VERIFY_WITH_TIMEOUT(isDirectlyUnder(form2, form1), 3000);
+  }
+
+  // Right of the track window while there is room; shrunk into the room
+  // that is left; else below it: always inside the screen, over neither
+  // window. Closing it hides it and leaves the run alone.
+  void theDiagramStandsBesideTheTrackWindowInsideTheScreen() {
+    ui::FormWindow& form1 = app->controlWindow();
+    ui::FormWindow& form2 = app->trackWindow();
+    ui::FormWindow& diagram = app->spacetimeWindow();
+    clickControl("CommandStart");
+    clickControl("CommandStart");  // Select: the round track runs
+    QVERIFY(QTest::qWaitForWindowExposed(&form2));
+    QTRY_VERIFY_WITH_TIMEOUT(framed(form2) && isDirectlyUnder(form2, form1), 3000);
+    if (!app->simulation().spacetime) app->core().RunAid(ui::KeyAction::Spacetime);
+    QVERIFY(QTest::qWaitForWindowExposed(&diagram));
+    QTRY_VERIFY_WITH_TIMEOUT(framed(diagram), 5000);
+    const QRect screen = form2.screen()->availableGeometry();
+    // Room right of the track window for the diagram, a little, and none
+    // but below it, where the screen is high enough for that.
+    const int room = screen.right() - form2.frameGeometry().left();
+    const bool roomBelow = screen.bottom() - form2.frameGeometry().bottom() > 320;
+    std::vector<int> widths = {form2.width(), room - 330};
+    if (roomBelow) widths.push_back(room - 200);
+    for (int trackWidth : widths) {
+      form2.resize(trackWidth, form2.height());
+      QTest::qWait(300);
+      const QRect placed = diagram.frameGeometry();
+      const QString where = QStringLiteral("track window %1 px wide: diagram at %2,%3 %4x%5")
+                                .arg(trackWidth)
+                                .arg(placed.x())
+                                .arg(placed.y())
+                                .arg(placed.width())
+                                .arg(placed.height());
+      QVERIFY2(screen.contains(placed), qPrintable(where));
+      QVERIFY2(!placed.intersects(form1.frameGeometry()), qPrintable(where));
+      QVERIFY2(!placed.intersects(form2.frameGeometry()), qPrintable(where));
+      QVERIFY2(diagram.width() >= 240 && diagram.height() >= 240, qPrintable(where));
+    }
+    diagram.close();
+    QTRY_VERIFY(!diagram.isVisible());
+    QVERIFY(!app->simulation().spacetime);
+    QCOMPARE(app->simulation().mode, engine::RunMode::Running);
+    QVERIFY(form2.isVisible());
   }
 
   void windowsCarryTheIconAndTheDesktopId() {

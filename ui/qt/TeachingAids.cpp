@@ -31,6 +31,13 @@
 namespace ui {
 namespace {
 
+// How long a window manager may take to frame a window, in milliseconds.
+constexpr int kFramingWait = 250;
+
+bool framed(const QWidget& window) {
+  return window.frameGeometry().size() != window.size();
+}
+
 // The zooms Ctrl++ and Ctrl+- step through.
 constexpr double kZooms[] = {1, 1.25, 1.5, 1.75, 2, 2.5, 3};
 
@@ -95,12 +102,20 @@ void TeachingAids::showSwitches() {
 }
 
 bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
-  // The diagram follows the track window as Start shows it or it is resized,
-  // once its new frame is known.
-  if (watched == &track_ && (event->type() == QEvent::Show || event->type() == QEvent::Resize)) {
+  // The diagram follows the track window as Start shows it, the window
+  // manager frames it or the user moves or resizes it, once its new frame
+  // is known.
+  const auto type = event->type();
+  if (watched == &track_ &&
+      (type == QEvent::Show || type == QEvent::Resize || type == QEvent::Move)) {
     QTimer::singleShot(0, this, [this] {
       if (spacetime_.isVisible()) placeSpacetime();
     });
+    return false;
+  }
+  if (watched == &spacetime_ && placedAt_ &&
+      (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
+    QTimer::singleShot(0, this, [this] { putDiagramWherePlaced(); });
     return false;
   }
   if (event->type() != QEvent::ShortcutOverride) return false;
@@ -186,8 +201,8 @@ void TeachingAids::perform(KeyAction action) {
 // Tried in turn: right of the track window, its top or its foot level with
 // the track window's, left of it, below it. When none fits the screen clear
 // of the control window, the diagram shrinks into the room right of the
-// track window, and as a last resort lies inside the screen below the
-// control window.
+// track window or below it, and as a last resort (a screen too small for
+// the three) lies inside the screen below the control window.
 void TeachingAids::placeSpacetime() {
   constexpr int kGap = 8;          // pixels between two windows' frames
   constexpr int kLeastSide = 240;  // pixels; below this a diagram cannot be read
@@ -196,9 +211,10 @@ void TeachingAids::placeSpacetime() {
   // Where Start puts the track window when it is not shown yet.
   QRect track = track_.frameGeometry();
   if (!track_.isVisible()) track.moveTopLeft(control.bottomLeft() + QPoint(0, 1));
-  // The frame the window manager adds, as it is round the track window.
-  const QSize frame = track_.isVisible() ? track_.frameGeometry().size() - track_.size()
-                                         : control_.frameGeometry().size() - control_.size();
+  // The frame the window manager adds, as it is round a window it has
+  // framed already: the diagram's own may not be known yet.
+  const QWidget& framedOne = track_.isVisible() ? static_cast<QWidget&>(track_) : control_;
+  const QSize frame = framedOne.frameGeometry().size() - framedOne.size();
   QSize size = spacetime_.size() + frame;
   const auto fits = [&](const QRect& r) { return screen.contains(r) && !r.intersects(control); };
   const QPoint tries[] = {{track.right() + 1 + kGap, track.top()},
@@ -212,8 +228,10 @@ void TeachingAids::placeSpacetime() {
       break;
     }
   }
-  if (!place) {
-    const QPoint at(track.right() + 1 + kGap, std::max(screen.top(), track.top()));
+  // Shrunk into the room right of the track window, or below it.
+  for (const QPoint& at : {QPoint(track.right() + 1 + kGap, std::max(screen.top(), track.top())),
+                           QPoint(track.left(), track.bottom() + 1 + kGap)}) {
+    if (place) break;
     const QSize room(screen.right() + 1 - at.x(), screen.bottom() + 1 - at.y());
     const QRect shrunk(at, size.boundedTo(room));
     if (shrunk.width() - frame.width() >= kLeastSide &&
@@ -228,6 +246,19 @@ void TeachingAids::placeSpacetime() {
   }
   spacetime_.resize(place->size() - frame);
   spacetime_.move(place->topLeft());
+  // Until the window manager has framed the windows, their frames are
+  // guesses and a move may place the client area instead: once framed, the
+  // diagram is placed again.
+  if (!framed(spacetime_)) {
+    placedAt_ = place->topLeft();
+    QTimer::singleShot(kFramingWait, this, [this] { putDiagramWherePlaced(); });
+  }
+}
+
+void TeachingAids::putDiagramWherePlaced() {
+  if (!placedAt_ || !framed(spacetime_) || !spacetime_.isVisible()) return;
+  placedAt_.reset();
+  placeSpacetime();
 }
 
 bool TeachingAids::diagramHasKeyboard() const {

@@ -66,6 +66,7 @@ class TeachingAids final : public QObject, public Shell {
   void showKeyList();
   // Beside the track window, inside the screen, clear of the control window.
   void placeSpacetime();
+  void putDiagramWherePlaced();
   bool diagramHasKeyboard() const;
   // An aid's key reaches its action whichever control has the keyboard: a
   // read-only box would otherwise keep the arrows for its cursor.
@@ -79,6 +80,7 @@ class TeachingAids final : public QObject, public Shell {
   ProgramCore* core_ = nullptr;
   std::map<KeyAction, QAction*> actions_;
   QPointer<QDialog> keyList_;
+  std::optional<QPoint> placedAt_;  // where the diagram's frame goes, until it is there
   double zoom_ = 1;
 };
 

@@ -9,9 +9,10 @@ import { byId, qsTranslate, say } from './texts.js';
 // ---- The picture: saved, copied, recorded --------------------------------
 
 // A panel's client area as the user sees it, picture, title and readouts
-// (or labels), at the screen's device resolution.
+// (or labels), at the screen's device resolution, and larger as the page
+// shows it larger (never smaller: a panel scaled down keeps its detail).
 function composePanel(panel, target) {
-  const ratio = window.devicePixelRatio || 1;
+  const ratio = (window.devicePixelRatio || 1) * Math.max(1, panel.section.currentCSSZoom || 1);
   const width = panel.client.clientWidth, height = panel.client.clientHeight;
   const canvas = target || document.createElement('canvas');
   if (canvas.width !== Math.round(width * ratio)) canvas.width = Math.round(width * ratio);
