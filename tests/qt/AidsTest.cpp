@@ -254,6 +254,15 @@ class AidsTest : public QObject {
                  .value(QStringLiteral("pictureFolder"))
                  .toString(),
              folder.path());
+    // While the spacetime diagram has the keyboard, the picture is the diagram.
+    app->core().RunAid(ui::KeyAction::Spacetime);
+    ui::FormWindow& diagram = app->spacetimeWindow();
+    diagram.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&diagram));
+    QCOMPARE(app->aids().pictureName(), QStringLiteral("relativity-train-2-v5-spacetime.png"));
+    QCOMPARE(app->aids().picture().size(), diagram.grab().size());
+    QVERIFY(app->aids().picture().size() != expected.size());
+    app->core().RunAid(ui::KeyAction::Spacetime);
   }
 
   void aFailedSaveSaysWhyAndTheRunGoesOn() {
