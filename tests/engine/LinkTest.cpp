@@ -80,7 +80,7 @@ std::vector<std::string> hostileValues() {
 TEST(Link, EveryWordLeavesOutEveryHostileValue) {
   const auto values = hostileValues();
   ASSERT_GT(values.size(), 20U);
-  for (const char* word : {"demo", "v", "contraction", "height", "lang", "palette"}) {
+  for (const char* word : {"demo", "v", "contraction", "height", "lang", "palette", "spacetime"}) {
     // A demonstration, so that the words that need one are read for themselves.
     const std::string demo = std::string(word) == "demo" ? "" : "demo=2&";
     for (const std::string& value : values) {
@@ -88,7 +88,7 @@ TEST(Link, EveryWordLeavesOutEveryHostileValue) {
       const ui::Link link = parse(query);
       EXPECT_EQ(link.demo, demo.empty() ? std::nullopt : std::optional<int>(2)) << query;
       EXPECT_FALSE(link.speedClicks || link.contraction || link.height || link.language ||
-                   link.palette)
+                   link.palette || link.spacetime)
           << query;
       ASSERT_EQ(link.ignored.size(), 1U) << query;
       EXPECT_EQ(link.ignored.front().rfind(word, 0), 0U) << query << ": " << link.ignored.front();
@@ -96,10 +96,11 @@ TEST(Link, EveryWordLeavesOutEveryHostileValue) {
   }
   for (const char* repeated :
        {"?demo=1&demo=1", "?demo=1&v=3&v=3", "?demo=1&height=400&height=400", "?lang=de&lang=de",
-        "?palette=usual&palette=usual", "?demo=1&contraction=on&contraction=on"}) {
+        "?palette=usual&palette=usual", "?demo=1&contraction=on&contraction=on",
+        "?spacetime=on&spacetime=on"}) {
     const ui::Link link = parse(repeated);
     EXPECT_FALSE(link.speedClicks || link.height || link.language || link.palette ||
-                 link.contraction)
+                 link.contraction || link.spacetime)
         << repeated;
     EXPECT_EQ(link.ignored.size(), 1U) << repeated;
   }

@@ -252,10 +252,11 @@ test('a new build replaces the cached one whole', async () => {
 });
 
 test('a link opens the demonstration it names, and Copy link gives it back, the keys working on', async () => {
-  const query = '?demo=2&v=30&contraction=on&height=500&lang=fr&palette=projector';
+  const query = '?demo=2&v=30&contraction=on&height=500&lang=fr&palette=projector&spacetime=on';
   const page = await h.openPage(query, { permissions: ['clipboard-read', 'clipboard-write'], acceptDownloads: true });
   const s = await state(page);
-  assert.deepEqual([s.mode, s.demo, s.v, s.contraction, s.projector], ['running', 2, 29.5, true, true]);
+  assert.deepEqual([s.mode, s.demo, s.v, s.contraction, s.projector, s.spacetime],
+                   ['running', 2, 29.5, true, true, true]);
   assert.equal(await page.$eval('#window2', (e) => e.offsetHeight), 500);
   assert.equal(await page.textContent('#window1 .title'), 'Commandes');
   await waitFrames(page, 2);
@@ -265,7 +266,7 @@ test('a link opens the demonstration it names, and Copy link gives it back, the 
   assert.equal(copied, link);
   const params = new URL(link).searchParams;
   for (const [key, value] of [['demo', '2'], ['v', '30'], ['contraction', 'on'], ['height', '500'],
-                              ['lang', 'fr'], ['palette', 'projector']]) {
+                              ['lang', 'fr'], ['palette', 'projector'], ['spacetime', 'on']]) {
     assert.equal(params.get(key), value, key);
   }
   // Focus and selection stay where they were: the keys go on working.
@@ -316,6 +317,31 @@ test('hostile or broken link values are left out with one warning each', async (
     assert.deepEqual(page.errors, [], query);
     await page.close();
   }
+  // The native tests' table of hostile values, each held against every word
+  // as the browser hands the address over: the demonstration's word alone,
+  // then every other word at once beside a sound demonstration.
+  const hostile = (await readFile(path.join(root, 'tests/data/hostile-link-values.txt'), 'utf8'))
+    .split('\n').filter((line) => line && !line.startsWith('#')).map((line) => (line === '(empty)' ? '' : line));
+  assert.ok(hostile.length > 20);
+  const words = ['v', 'contraction', 'height', 'lang', 'palette', 'spacetime'];
+  const page = await h.openPage('');
+  const warnings = [];
+  page.on('console', (m) => { if (m.type() === 'warning' && m.text().startsWith('Link:')) warnings.push(m.text()); });
+  page.on('dialog', (d) => { warnings.push('DIALOG ' + d.message()); d.dismiss(); });
+  for (const value of hostile) {
+    for (const [query, mode, told] of [[`?demo=${value}`, 'idle', 1],
+      ['?demo=2&' + words.map((word) => `${word}=${value}`).join('&'), 'running', words.length]]) {
+      warnings.length = 0;
+      await page.goto(h.base + '/' + query);
+      await page.waitForSelector('#window1:not([hidden])');
+      const s = await state(page);
+      assert.equal(warnings.length, told, `${query}: ${warnings}`);
+      assert.deepEqual([s.mode, s.v, s.contraction, s.projector, s.spacetime], [mode, 0, false, false, false], query);
+      assert.equal(await page.evaluate(() => document.querySelectorAll('script:not([src]), img, b').length), 0);
+    }
+  }
+  assert.deepEqual(page.errors, []);
+  await page.close();
 });
 
 // WebM from the recorder: each frame is a SimpleBlock, or a Block in a
