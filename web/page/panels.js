@@ -160,8 +160,9 @@ export function layOut() {
 function watchPanels() {
   const track = panel(2);
   // The page's tools follow the control panel in reading order, as they
-  // do on the screen.
+  // do on the screen, and the track panel and the diagram follow them.
   byId('window1').after(byId('bar'));
+  byId('bar').after(byId('pictures'));
   byId('pictures').append(byId('window2'), byId('window3'));
   // A press on the corner's grip starts a drag of the user's own (a panel
   // scaled down has no grip).
