@@ -91,6 +91,11 @@ TEST_P(SpacetimeDiagram, MarksTheEnginesSeenEndsWhereTheConeMeetsTheWorldlines) 
         if (whole) {
           cone = drawn.cone;
           ++wholeFrames;
+          // Every tick shown carries its number, "now" at the top.
+          for (const char* tick : {"LTickX0", "LTickX1", "LTickT0", "LTickT1"}) {
+            const fakes::FakeControl& label = rig.spacetimeWindow.control(tick);
+            EXPECT_TRUE(label.isVisible() && !label.text().empty()) << tick;
+          }
         }
         drawn.cone = cone;
         calls.clear();
@@ -107,6 +112,15 @@ TEST_P(SpacetimeDiagram, MarksTheEnginesSeenEndsWhereTheConeMeetsTheWorldlines) 
         ASSERT_EQ(std::ssize(drawn.trueMarks), onChart(engine::TrueEnds(run)))
             << "frame " << frames;
         marks += std::ssize(drawn.seenMarks);
+        // Nothing is marked off the chart.
+        for (const auto* set : {&drawn.seenMarks, &drawn.trueMarks}) {
+          for (const DrawCall& mark : *set) {
+            EXPECT_GE(mark.a, chart.left - kHalfPixel);
+            EXPECT_LE(mark.a, chart.left + chart.width + kHalfPixel);
+            EXPECT_GE(mark.b, chart.top - kHalfPixel);
+            EXPECT_LE(mark.b, chart.top + chart.height + kHalfPixel);
+          }
+        }
         ASSERT_FALSE(drawn.cone.empty());
         const bool stopped = rig.m.vstopped == 1;
         stoppedFrames += stopped ? 1 : 0;
