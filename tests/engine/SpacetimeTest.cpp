@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/Spacetime.h"
+#include "engine/scenes/Demonstration.h"
 #include "platform/web/PixelSurface.h"
 #include "tests/fakes/GoldenRun.h"
 #include "tests/fakes/Rig.h"
@@ -104,6 +105,14 @@ TEST_P(SpacetimeDiagram, MarksTheEnginesSeenEndsWhereTheConeMeetsTheWorldlines) 
         const engine::Chart chart = engine::ChartFor(rig.m, run, rig.spacetimeWindow.clientWidth(),
                                                      rig.spacetimeWindow.clientHeight());
         const std::vector<engine::Event> seen = engine::SeenEvents(rig.m, run);
+        // The seen ends are the run's own: both ends, and the far edge's too
+        // where a body passes.
+        std::vector<double> solved = {run.pos1s, run.pos1e};
+        if (engine::DemonstrationOf(rig.m, rig.m.simtype)->drawsBody) {
+          solved.insert(solved.end(), {run.pos2s, run.pos2e});
+        }
+        ASSERT_EQ(seen.size(), solved.size());
+        for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i].x, solved[i]);
         const auto onChart = [&](const auto& events) {
           return std::count_if(events.begin(), events.end(),
                                [&](const engine::Event& e) { return chart.shows(e); });
