@@ -11,7 +11,7 @@ if [[ ! -d web/testing/node_modules ]]; then
 fi
 bash tools/web test >/dev/null 2>&1 || exit 125
 cd web/testing || exit 125
-pattern='run cycle|buttons are buttons|readouts|taller|erasing|draws every frame|every key|menu of aids'
+pattern='run cycle|buttons are buttons|readouts|taller|erasing|every key|menu of aids'
 pattern+='|palette and slow|newcomer|a link opens|hostile|pixel ratio|panels fill|lasts'
 timeout 900 node --test --test-concurrency=1 --test-name-pattern="$pattern" \
   web.test.mjs aids.test.mjs page.test.mjs spacetime.test.mjs >/dev/null 2>&1 || exit 1
