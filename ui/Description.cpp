@@ -161,8 +161,9 @@ std::string whatIsShown(const Situation& s, const Language& language) {
   std::string text = language.localized(demonstration->listName) + ". " +
                      language.localized(demonstration->observer);
   for (std::size_t i = 0; i < demonstration->legend.size(); ++i) {
-    const platform::Text colour = engine::ColourName(
-        engine::PaletteInEffect(s.m), static_cast<engine::LegendColour>(i), demonstration->drawsBody);
+    const platform::Text colour =
+        engine::ColourName(engine::PaletteInEffect(s.m), static_cast<engine::LegendColour>(i),
+                           demonstration->drawsBody);
     text += ' ' + language.localized(colour) + ": " + language.localized(demonstration->legend[i]) +
             '.';
   }

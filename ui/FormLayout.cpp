@@ -57,10 +57,9 @@ constexpr std::array<StoredControl, 7> kTrackWindow = {{
 // The spacetime diagram's window: its picture is drawn, its words are
 // labels the diagram places as it draws.
 constexpr std::array<StoredControl, 14> kSpacetimeWindow = {{
-    {"LTimeAxis", K::Label, TR_TEXT("Spacetime", "Time (now at the top)"), 60, 60, 3600, 255,
-     true},
-    {"LPositionAxis", K::Label, TR_TEXT("Spacetime", "Position along the track"), 900, 3165,
-     3600, 255, true},
+    {"LTimeAxis", K::Label, TR_TEXT("Spacetime", "Time (now at the top)"), 60, 60, 3600, 255, true},
+    {"LPositionAxis", K::Label, TR_TEXT("Spacetime", "Position along the track"), 900, 3165, 3600,
+     255, true},
     {"LTickX0", K::Label, {nullptr, ""}, 0, 2910, 750, 255, true, true},
     {"LTickX1", K::Label, {nullptr, ""}, 0, 2910, 750, 255, true, true},
     {"LTickX2", K::Label, {nullptr, ""}, 0, 2910, 750, 255, true, true},
@@ -99,7 +98,9 @@ const WindowLayout& ControlWindowLayout() {
 }
 
 const WindowLayout& SpacetimeWindowLayout() {
-  static const WindowLayout stored{TR_TEXT("Spacetime", "Spacetime"), 5700, 4290,
+  static const WindowLayout stored{TR_TEXT("Spacetime", "Spacetime"),
+                                   5700,
+                                   4290,
                                    {kSpacetimeWindow.begin(), kSpacetimeWindow.end()}};
   return stored;
 }

@@ -119,7 +119,8 @@ constexpr KeyHelp kKeys[] = {
      true},
     {{"T", ""},
      TR_TEXT("Keys", "T"),
-     TR_TEXT("Keys", "the spacetime diagram beside the picture, on or off: why the observer sees it there"),
+     TR_TEXT("Keys",
+             "the spacetime diagram beside the picture, on or off: why the observer sees it there"),
      TR_TEXT("Keys", "Spacetime diagram"),
      A::Spacetime,
      true,
@@ -153,8 +154,6 @@ constexpr KeyHelp kKeys[] = {
      true,
      true},
 };
-
-
 
 }  // namespace
 

@@ -127,7 +127,7 @@ TEST(PixelSurface, ShapesLandWhereTheDesktopDrawsThem) {
   EXPECT_EQ(surface.pixel(120, 133), kBg);                     // at pi: not in the arc
   surface.DrawLine(1500, 3750, 1500, 3750, PaletteColor(15));  // no length: a dot
   EXPECT_EQ(surface.pixel(100, 250), PaletteColor(15));
-  EXPECT_EQ(surface.pixel(278, 147), kBg);                     // at 350 degrees: just before it
+  EXPECT_EQ(surface.pixel(278, 147), kBg);  // at 350 degrees: just before it
 }
 
 // A line covers exactly the pixels whose centres lie within half the pen of
