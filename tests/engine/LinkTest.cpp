@@ -84,7 +84,8 @@ TEST(Link, EveryWordLeavesOutEveryHostileValue) {
     // A demonstration, so that the words that need one are read for themselves.
     const std::string demo = std::string(word) == "demo" ? "" : "demo=2&";
     for (const std::string& value : values) {
-      const std::string query = "?" + demo + word + "=" + value;
+      std::string query = "?" + demo;
+      query.append(word).append("=").append(value);
       const ui::Link link = parse(query);
       EXPECT_EQ(link.demo, demo.empty() ? std::nullopt : std::optional<int>(2)) << query;
       EXPECT_FALSE(link.speedClicks || link.contraction || link.height || link.language ||
