@@ -159,6 +159,22 @@ test('a taller track window before Select gives a larger picture', async () => {
   const outer = await page.$eval('#window2', (e) => [e.offsetWidth, e.offsetHeight]);
   assert.ok(Math.abs(outer[0] - outer[1]) <= 1, String(outer));
   assert.ok(outer[1] >= Math.round(grown.height), String(outer));
+  // The readout row follows the bottom edge, at Select and after a resize in
+  // one step mid-run alike.
+  const rowNearTheBottom = async () => {
+    const gaps = await page.$$eval('#window2 .control[id$="_obs2"], #window2 .control[id^="TLocalTime"]', (readouts) => {
+      const client = document.querySelector('#window2 .client').getBoundingClientRect();
+      return readouts.map((e) => (client.bottom - e.getBoundingClientRect().top) / client.height);
+    });
+    assert.ok(gaps.length >= 3 && gaps.every((gap) => gap > 0 && gap < 0.25), String(gaps));
+  };
+  await rowNearTheBottom();
+  // The grip's outcome: a panel scaled to the viewport has no grip.
+  const before = await client.evaluate((e) => e.offsetHeight);
+  await client.evaluate((e) => { e.style.height = e.offsetHeight + 150 + 'px'; });
+  await waitFrames(page, 2);
+  assert.ok(await client.evaluate((e, h) => e.offsetHeight > h + 100, before));
+  await rowNearTheBottom();
   await page.close();
 });
 
