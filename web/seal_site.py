@@ -53,9 +53,11 @@ def main(site, index_template, worker_template, entry, *catalogues):
              .replace('@SITE_CATALOGUES@', ' '.join(catalogues)))
     with open(os.path.join(site, 'index.html'), 'w', encoding='utf-8') as f:
         f.write(index)
-    # What the worker keeps from the first visit; catalogues are kept as used.
+    # What the worker keeps from the first visit. Catalogues are kept as used,
+    # and so are the PNG icons: only installing asks for them, and the page
+    # never shows them, so a first visit need not fetch them.
     versioned = [f for f in files if f not in PLAIN and not f.startswith('i18n/')]
-    kept = [name + '?v=' + version for name in versioned] + PLAIN
+    kept = [name + '?v=' + version for name in versioned] + [f for f in PLAIN if not f.endswith('.png')]
     with open(worker_template, encoding='utf-8') as f:
         worker = f.read()
     worker = worker.replace('@VERSION@', version).replace("'@FILES@'", ', '.join(map(json.dumps, kept)))

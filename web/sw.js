@@ -43,7 +43,7 @@ self.addEventListener('fetch', (event) => {
     return;
   }
   event.respondWith(caches.match(request).then((kept) => kept || fetch(request).then((response) => {
-    // A catalogue is kept once it is used.
+    // A catalogue or an icon is kept once it is used.
     if (response.ok) {
       const copy = response.clone();
       caches.open(cacheName).then((cache) => cache.put(request, copy));

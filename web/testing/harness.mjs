@@ -53,6 +53,9 @@ export function serve(folder = testSite) {
   const sockets = new Set();
   server.on('connection', (socket) => sockets.add(socket));
   server.sent = () => [...sockets].reduce((sum, socket) => sum + socket.bytesWritten, 0);
+  // A test that fails before it closes the server must not keep its file's
+  // run from ending.
+  server.unref();
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => {
     server.base = `http://127.0.0.1:${server.address().port}`;
     resolve(server);
