@@ -230,9 +230,12 @@ void ProgramCore::drawSpacetime() {
   const engine::LegendColour colours[] = {engine::LegendColour::Black,
                                           engine::LegendColour::LightYellow,
                                           engine::LegendColour::LightRed};
+  // Set only when it changes (the palette or the language): on the page every
+  // setting is work for the browser, and this runs each frame.
   for (std::size_t i = 0; i < view.legend.size(); ++i) {
-    view.legend[i]->setText(Filled(language_.localized(legend[i]),
-                                   {language_.localized(engine::ColourName(palette, colours[i]))}));
+    const std::string text = Filled(language_.localized(legend[i]),
+                                    {language_.localized(engine::ColourName(palette, colours[i]))});
+    if (view.legend[i]->text() != text) view.legend[i]->setText(text);
   }
   if (engine::DemonstrationOf(module_, module_.simtype) == nullptr) {
     view.window.surface().setBackColor(module_.bgcolor);
