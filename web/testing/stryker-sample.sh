@@ -12,5 +12,5 @@ bash tools/web test >/dev/null
 # Lines of code: not blank, not a comment, not an import or export of names.
 sample=$(grep -nE '^\s*[^/ *]' web/page/*.js | grep -vE ':\s*(import|export \{|\} from)|:[0-9]+:\s*[]});,]*\s*$' |
   shuf -n "$lines" --random-source=<(openssl enc -aes-256-ctr -pass "pass:$seed" -nosalt \
-    </dev/zero 2>/dev/null) | awk -F: '{printf "%s%s:%s-%s", NR > 1 ? "," : "", $1, $2, $2}')
+    </dev/zero 2>/dev/null) | awk -F: '{printf "%s%s:%s-%s", (NR > 1 ? "," : ""), $1, $2, $2}')
 web/testing/node_modules/.bin/stryker run web/testing/stryker.config.json --mutate "$sample"
