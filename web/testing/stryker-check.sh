@@ -6,6 +6,12 @@
 # tests that reach them. Exit 0 when they pass.
 set -uo pipefail
 cp web/page/*.js build/web-test/page/
+# StrykerJS names the mutant to switch on in this command's environment,
+# which a page cannot read: each module is told it at its top instead.
+if [[ -n ${__STRYKER_ACTIVE_MUTANT__:-} ]]; then
+  sed -i "1i (globalThis.__stryker__ ??= {}).activeMutant = '${__STRYKER_ACTIVE_MUTANT__//[^0-9]/}';" \
+    build/web-test/page/*.js
+fi
 python3 web/seal_site.py build/web-test web/index.html web/sw.js testing/index.js \
   $(grep -E '^[a-z]' i18n/LANGUAGES) en_XA || exit 2
 cd web/testing || exit 2
