@@ -427,6 +427,9 @@ test('what a newcomer met: the end in sight with a new start, Start first, a clo
             JSON.stringify(box));
   assert.equal(await page.getAttribute('#ended', 'role'), 'status');
   assert.ok((await page.textContent('#heading')).length > 0);
+  // The tools went with the panels they work on.
+  const tools = await page.$$eval('#bar .tools, #status', (parts) => parts.map((e) => e.checkVisibility()));
+  assert.ok(tools.length > 0 && tools.every((visible) => !visible), String(tools));
   // The end offers a new start, with focus on it: the page as it was opened.
   assert.equal(await page.evaluate(() => document.activeElement.id), 'start-again');
   await page.keyboard.press('Enter');

@@ -15,6 +15,6 @@ fi
 python3 web/seal_site.py build/web-test web/index.html web/sw.js testing/index.js \
   $(grep -E '^[a-z]' i18n/LANGUAGES) en_XA || exit 2
 cd web/testing || exit 2
-pattern='every key|menu of aids|palette and slow|newcomer|a link opens|panels fill|size dragged|lasts'
+pattern='every key|menu of aids|palette and slow|newcomer|a link opens|a clip of|panels fill|size dragged|lasts'
 exec timeout 600 node --test --test-concurrency=1 --test-name-pattern="$pattern" \
   aids.test.mjs page.test.mjs spacetime.test.mjs
