@@ -21,8 +21,10 @@ function pngInfo(bytes) {
       const [key, value] = new TextDecoder('latin1').decode(data).split('\0');
       info.text[key] = value;
     } else if (type === 'iTXt') {
+      // Keyword, then the flag and method bytes (0: uncompressed), an empty
+      // language and translated keyword, each ended by a zero byte.
       const parts = new TextDecoder().decode(data).split('\0');
-      info.text[parts[0]] = parts.slice(4).join('\0');
+      info.text[parts[0]] = parts.slice(5).join('\0');
     }
     at += 12 + length;
   }
@@ -93,6 +95,12 @@ test('every key the list names does what the list says', async () => {
           assert.equal(png.text.v, '5');
           assert.equal(png.text.Contraction, 'off');
           assert.ok(Number(png.text.Frame) > 0);
+          // A title in another script goes into an iTXt chunk and reads back whole.
+          const russian = await h.openPage('?demo=1&v=5&lang=ru', { acceptDownloads: true });
+          await waitFrames(russian, 2);
+          const [saved] = await Promise.all([russian.waitForEvent('download'), russian.keyboard.press('Control+s')]);
+          assert.equal(pngInfo(await readFile(await saved.path())).text.Title, 'Круговая трасса');
+          await russian.close();
           break;
         }
         case 'copy': {

@@ -70,7 +70,9 @@ test('over a minute of quick clicks the announcements stay two seconds apart', a
               `closest ${Math.min(...gaps).toFixed(0)} ms apart`);
   assert.ok(said.length >= 10, `${said.length}`);
   assert.ok(Math.min(...gaps) >= 1990, gaps.join(' '));
-  assert.ok(said.length < drawn / 10, `${said.length} of ${drawn} frames`);
+  // Not a sentence a frame: a loaded machine draws fewer frames than ten a
+  // second, so the bound leaves room for that.
+  assert.ok(said.length < drawn / 5, `${said.length} of ${drawn} frames`);
   await page.close();
 });
 
