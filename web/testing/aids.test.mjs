@@ -136,6 +136,7 @@ test('every key the list names does what the list says', async () => {
 
 test('the menu of aids offers the same actions', async () => {
   const page = await h.openPage('?demo=2&v=3');
+  assert.equal(await page.textContent('#aids-menu'), 'Teaching aids');
   await page.click('#aids-menu');
   assert.equal(await page.getAttribute('#aids-menu', 'aria-expanded'), 'true');
   const items = await page.$$eval('#aids button', (all) => all.map((b) => b.textContent));
