@@ -31,6 +31,21 @@ double roundStep(double span, int most) {
   return span;
 }
 
+// The positions across and the times ago that carry a tick and its number.
+std::vector<double> ticksAcross(const Chart& chart) {
+  const double step = roundStep(chart.to - chart.from, 4);
+  std::vector<double> ticks;
+  for (double x = std::ceil(chart.from / step) * step; x <= chart.to; x += step) ticks.push_back(x);
+  return ticks;
+}
+
+std::vector<double> ticksUp(const Chart& chart) {
+  const double step = roundStep(chart.span, 3);
+  std::vector<double> ticks;
+  for (double ago = 0; ago <= chart.span; ago += step) ticks.push_back(ago);
+  return ticks;
+}
+
 Stroke strokeOf(const Chart& chart, Event a, Event b) {
   return {chart.across(a.x), chart.up(a.ago), chart.across(b.x), chart.up(b.ago)};
 }
@@ -149,24 +164,21 @@ std::vector<Stroke> axesOf(const Chart& chart) {
                              Stroke{left, bottom, right, bottom}}) {
     inShortStrokes(axes, line);
   }
-  const double stepAcross = roundStep(chart.to - chart.from, 4);
-  for (double x = std::ceil(chart.from / stepAcross) * stepAcross; x <= chart.to; x += stepAcross) {
+  for (double x : ticksAcross(chart)) {
     axes.push_back({chart.across(x), bottom, chart.across(x), bottom + 60});
   }
-  const double stepUp = roundStep(chart.span, 3);
-  for (double ago = 0; ago <= chart.span; ago += stepUp) {
-    axes.push_back({left - 60, chart.up(ago), left, chart.up(ago)});
-  }
+  for (double ago : ticksUp(chart)) axes.push_back({left - 60, chart.up(ago), left, chart.up(ago)});
   return axes;
 }
 
-void placeLabels(const SpacetimeView& view, const Chart& chart, double stepAcross, double stepUp,
+void placeLabels(const SpacetimeView& view, const Chart& chart,
                  const platform::Language& language) {
   const double bottom = chart.top + chart.height + kAxisOffset;
   const float client = view.window.clientWidth();
+  const std::vector<double> across = ticksAcross(chart), up = ticksUp(chart);
   std::size_t n = 0;
-  for (double x = std::ceil(chart.from / stepAcross) * stepAcross;
-       x <= chart.to && n < view.ticksAcross.size(); x += stepAcross, ++n) {
+  for (; n < across.size() && n < view.ticksAcross.size(); ++n) {
+    const double x = across[n];
     platform::Control& tick = *view.ticksAcross[n];
     tick.setText(language.number(x));
     const double left = std::clamp(chart.across(x) - tick.width() / 2, 0.0,
@@ -176,8 +188,8 @@ void placeLabels(const SpacetimeView& view, const Chart& chart, double stepAcros
     tick.setVisible(true);
   }
   for (; n < view.ticksAcross.size(); ++n) view.ticksAcross[n]->setVisible(false);
-  n = 0;
-  for (double ago = 0; ago <= chart.span && n < view.ticksUp.size(); ago += stepUp, ++n) {
+  for (n = 0; n < up.size() && n < view.ticksUp.size(); ++n) {
+    const double ago = up[n];
     platform::Control& tick = *view.ticksUp[n];
     tick.setText(ago == 0 ? language.localized(TR_TEXT("Spacetime", "now"))
                           : language.number(-ago));
@@ -340,14 +352,12 @@ void SpacetimeDiagram::drawStroke(const Stroke& p, platform::Rgb colour) {
 void SpacetimeDiagram::drawWhole(const Still& still, const platform::Language& language) {
   platform::Surface& s = view_.window.surface();
   const Chart& chart = still.chart;
-  const double stepAcross = roundStep(chart.to - chart.from, 4);
-  const double stepUp = roundStep(chart.span, 3);
   s.setBackColor(still.background);
   s.ClearSurface();
   s.setPenWidth(kPen);
   for (const Stroke& p : still.axes) drawStroke(p, kAxisColour);
   for (const Stroke& p : still.cone) drawStroke(p, still.coneColour);
-  placeLabels(view_, chart, stepAcross, stepUp, language);
+  placeLabels(view_, chart, language);
   still_ = still;
   moving_.clear();
   marks_.clear();
