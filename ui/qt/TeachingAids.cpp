@@ -113,12 +113,12 @@ bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
     });
     return false;
   }
-  if (watched == &spacetime_ && placedAt_ &&
-      (event->type() == QEvent::Move || event->type() == QEvent::Show)) {
+  if (watched == &spacetime_ && placeOnceFramed_ &&
+      (type == QEvent::Move || type == QEvent::Show)) {
     QTimer::singleShot(0, this, [this] { putDiagramWherePlaced(); });
     return false;
   }
-  if (event->type() != QEvent::ShortcutOverride) return false;
+  if (type != QEvent::ShortcutOverride) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || (widget->window() != &control_ && widget->window() != &track_ &&
                             widget->window() != &spacetime_)) {
@@ -242,7 +242,7 @@ void TeachingAids::placeSpacetime() {
   if (!place) {
     const QSize room(screen.width(), screen.bottom() - control.bottom() - kGap);
     const QRect below(QPoint(screen.left(), control.bottom() + 1 + kGap), size.boundedTo(room));
-    place = below.translated(screen.right() + 1 - below.right() - 1, 0);
+    place = below.translated(screen.right() - below.right(), 0);
   }
   spacetime_.resize(place->size() - frame);
   spacetime_.move(place->topLeft());
@@ -250,14 +250,14 @@ void TeachingAids::placeSpacetime() {
   // guesses and a move may place the client area instead: once framed, the
   // diagram is placed again.
   if (!framed(spacetime_)) {
-    placedAt_ = place->topLeft();
+    placeOnceFramed_ = true;
     QTimer::singleShot(kFramingWait, this, [this] { putDiagramWherePlaced(); });
   }
 }
 
 void TeachingAids::putDiagramWherePlaced() {
-  if (!placedAt_ || !framed(spacetime_) || !spacetime_.isVisible()) return;
-  placedAt_.reset();
+  if (!placeOnceFramed_ || !framed(spacetime_) || !spacetime_.isVisible()) return;
+  placeOnceFramed_ = false;
   placeSpacetime();
 }
 

@@ -80,7 +80,7 @@ class TeachingAids final : public QObject, public Shell {
   ProgramCore* core_ = nullptr;
   std::map<KeyAction, QAction*> actions_;
   QPointer<QDialog> keyList_;
-  std::optional<QPoint> placedAt_;  // where the diagram's frame goes, until it is there
+  bool placeOnceFramed_ = false;  // placed before the window manager framed it
   double zoom_ = 1;
 };
 
