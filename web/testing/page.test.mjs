@@ -274,8 +274,10 @@ test('a link opens the demonstration it names, and Copy link gives it back, the 
   assert.equal(await page.evaluate(() => document.activeElement.id), 'copy-link');
   await saved();
   // A browser that refuses the clipboard: the link is shown selected in a
-  // box; once the user has copied it, focus goes back and the keys work.
+  // box; once the user has copied it, focus and the user's own selection go
+  // back, and the keys work once that is let go.
   await page.evaluate(() => { navigator.clipboard.writeText = () => Promise.reject(new Error('refused')); });
+  await page.evaluate(() => getSelection().selectAllChildren(document.querySelector('#heading')));
   await page.click('#copy-link');
   await page.waitForSelector('#link:not([hidden])');
   assert.deepEqual(await page.evaluate(() => [document.activeElement.id, String(getSelection())]),
@@ -283,6 +285,8 @@ test('a link opens the demonstration it names, and Copy link gives it back, the 
   await page.keyboard.press('Control+C');
   await page.waitForFunction(() => document.activeElement.id === 'copy-link');
   assert.equal(await page.evaluate(() => navigator.clipboard.readText()), link);
+  assert.equal(await page.evaluate(() => String(getSelection())), 'Train relativiste');
+  await page.evaluate(() => getSelection().removeAllRanges());
   await saved();
   // The link the page gave opens the same run, which gives the same link.
   const again = await h.openPage(new URL(link).search, { permissions: ['clipboard-read', 'clipboard-write'] });
