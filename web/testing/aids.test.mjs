@@ -100,6 +100,11 @@ test('every key the list names does what the list says', async () => {
           await waitFrames(russian, 2);
           const [saved] = await Promise.all([russian.waitForEvent('download'), russian.keyboard.press('Control+s')]);
           assert.equal(pngInfo(await readFile(await saved.path())).text.Title, 'Круговая трасса');
+          // A browser that will not copy the picture says so in the page's language.
+          await russian.evaluate(() => { navigator.clipboard.write = () => Promise.reject(new Error('refused')); });
+          await russian.keyboard.press('Control+c');
+          await russian.waitForFunction(() => document.getElementById('status').textContent.length > 0);
+          assert.equal(await russian.textContent('#status'), 'Этот браузер не даёт странице копировать картинку; сохраните её.');
           await russian.close();
           break;
         }
