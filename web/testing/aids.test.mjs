@@ -31,6 +31,43 @@ function pngInfo(bytes) {
   return info;
 }
 
+// Where the text of each control of the track panel lies, in device pixels:
+// the middle of the pixels far from the colour behind it, in a saved picture
+// and on the screen.
+async function textCentres(page, png) {
+  const screen = await page.locator('#window2 .client').screenshot();
+  const boxes = await page.$$eval('#window2 .client .control', (all) => all.filter((e) => !e.hidden)
+    .map((e) => {
+      const behind = [e, e.closest('.client')].map((b) => getComputedStyle(b).backgroundColor)
+        .find((colour) => !colour.startsWith('rgba(')).match(/\d+/g).map(Number);
+      return { id: e.id, x: e.offsetLeft, y: e.offsetTop, w: e.offsetWidth, h: e.offsetHeight, behind };
+    }));
+  return page.evaluate(async ([pictures, boxes]) => {
+    const ratio = window.devicePixelRatio;
+    const pixels = async (base64) => {
+      const bitmap = await createImageBitmap(await (await fetch('data:image/png;base64,' + base64)).blob());
+      const context = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+      context.drawImage(bitmap, 0, 0);
+      return context.getImageData(0, 0, bitmap.width, bitmap.height);
+    };
+    const centre = (image, box) => {
+      const [x0, y0] = [Math.round(box.x * ratio) + 2, Math.round(box.y * ratio) + 2];
+      const [x1, y1] = [Math.round((box.x + box.w) * ratio) - 2, Math.round((box.y + box.h) * ratio) - 2];
+      let [sx, sy, n] = [0, 0, 0];
+      for (let y = y0; y < y1; ++y) {
+        for (let x = x0; x < x1; ++x) {
+          const i = (y * image.width + x) * 4;
+          const far = [0, 1, 2].reduce((d, c) => d + Math.abs(image.data[i + c] - box.behind[c]), 0);
+          if (far > 192) [sx, sy, n] = [sx + x, sy + y, n + 1];
+        }
+      }
+      return n ? [sx / n, sy / n] : null;
+    };
+    const [saved, shown] = await Promise.all(pictures.map(pixels));
+    return boxes.map((box) => ({ id: box.id, saved: centre(saved, box), shown: centre(shown, box) }));
+  }, [[png.toString('base64'), screen.toString('base64')], boxes]);
+}
+
 const keyList = (page) => page.evaluate(() => relativityTest.keyList());
 
 test('every key the list names does what the list says', async () => {
@@ -95,6 +132,16 @@ test('every key the list names does what the list says', async () => {
           assert.equal(png.text.v, '5');
           assert.equal(png.text.Contraction, 'off');
           assert.ok(Number(png.text.Frame) > 0);
+          // Frozen, the saved picture's title and readouts stand where the screen shows them,
+          // within 2 CSS pixels (canvas and page place glyphs a little apart).
+          await page.click('#CommandFreeze');
+          await page.waitForTimeout(250);
+          const [frozen] = await Promise.all([page.waitForEvent('download'), press()]);
+          for (const { id, saved, shown } of await textCentres(page, await readFile(await frozen.path()))) {
+            assert.ok(saved && shown && Math.hypot(saved[0] - shown[0], saved[1] - shown[1]) < 4,
+                      `${id}: text at ${saved} in the picture, at ${shown} on the screen`);
+          }
+          await page.click('#CommandFreeze');
           // A title in another script goes into an iTXt chunk and reads back whole.
           const russian = await h.openPage('?demo=1&v=5&lang=ru', { acceptDownloads: true });
           await waitFrames(russian, 2);
