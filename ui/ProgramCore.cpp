@@ -92,7 +92,12 @@ void ProgramCore::connectHandlers() {
     showSpacetime(false);
     remember("spacetime", false);
   });
-  spacetimeWindow_.onResize([this] { drawSpacetime(); });
+  // A new size is drawn whole: the page's panel may have had its size before
+  // its picture did, and a frame drawn between kept only what fitted.
+  spacetimeWindow_.onResize([this] {
+    spacetime_.forget();
+    drawSpacetime();
+  });
 }
 
 void ProgramCore::takeRememberedChoices() {

@@ -177,7 +177,8 @@ TEST_P(SpacetimeDiagram, MarksTheEnginesSeenEndsWhereTheConeMeetsTheWorldlines) 
 
 // A frame drawn over the frames before it, erasing what moved, shows the
 // same pixels as the diagram of that frame drawn whole, through speed
-// changes, contraction, v = 0, a negative speed and the projector palette.
+// changes, contraction, v = 0, a negative speed, a new size and the
+// projector palette.
 TEST(SpacetimeDiagramPixels, WhatMovedLeavesNoTrace) {
   for (int simtype : {1, 2, 3}) {
     fakes::Rig rig;
@@ -189,8 +190,9 @@ TEST(SpacetimeDiagramPixels, WhatMovedLeavesNoTrace) {
     int checked = 0;
     const auto check = [&] {
       fakes::FakeWindow alone(ui::SpacetimeWindowLayout());
+      alone.resize(rig.spacetimeWindow.width(), rig.spacetimeWindow.height());
       platform::PixelSurface whole;
-      whole.resize(380, 286);
+      whole.resize(shown.width(), shown.height());
       alone.drawOn(whole);
       engine::SpacetimeDiagram(ui::SpacetimeViewOf(alone)).draw(rig.m, rig.state(), rig.language);
       int differ = 0;
@@ -216,6 +218,15 @@ TEST(SpacetimeDiagramPixels, WhatMovedLeavesNoTrace) {
     frames(30);
     for (int i = 0; i < 20; ++i) rig.commands.CommandVdec_Click();
     frames(30);
+    // The page gives the panel a new size before the browser reports it, so
+    // a frame may be drawn between on the picture of the old size.
+    rig.spacetimeWindow.setWidth(rig.spacetimeWindow.width() + 1500);
+    rig.spacetimeWindow.setHeight(rig.spacetimeWindow.height() + 1200);
+    frames(1);
+    shown.resize(480, 366);
+    rig.spacetimeWindow.resize(rig.spacetimeWindow.width(), rig.spacetimeWindow.height());
+    check();
+    frames(20);
     rig.core.RunAid(ui::KeyAction::Palette);  // the projector's colours from the next run
     rig.commands.CommandStart_Click();
     rig.startRun(simtype);
