@@ -184,13 +184,17 @@ std::string LinkQuery(const engine::Module1& m) {
   return query;
 }
 
-void PrepareRun(const Link& link, Commands& commands, const engine::Module1& m,
-                platform::Window& trackWindow) {
+bool ChooseLinked(const Link& link, Commands& commands, const engine::Module1& m) {
   if (!link.demo || *link.demo < 1 || *link.demo > static_cast<int>(m.demonstrations.size()))
-    return;
+    return false;
   if (m.mode == engine::RunMode::Running) commands.CommandStart_Click();
   if (m.mode == engine::RunMode::Idle) commands.CommandStart_Click();
   while (m.chosenType != *link.demo) commands.CommandSimulation_Click();
+  return true;
+}
+
+void SelectLinked(const Link& link, Commands& commands, const engine::Module1& m,
+                  platform::Window& trackWindow) {
   if (link.height) trackWindow.setHeight(platform::ToTwips(*link.height));
   commands.CommandStart_Click();
   if (link.contraction.value_or(false) != m.contraction) commands.TControl_Click();
@@ -202,6 +206,11 @@ void PrepareRun(const Link& link, Commands& commands, const engine::Module1& m,
       commands.CommandVdec_Click();
     }
   }
+}
+
+void PrepareRun(const Link& link, Commands& commands, const engine::Module1& m,
+                platform::Window& trackWindow) {
+  if (ChooseLinked(link, commands, m)) SelectLinked(link, commands, m, trackWindow);
 }
 
 }  // namespace ui

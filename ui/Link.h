@@ -41,6 +41,12 @@ std::string LinkQuery(const engine::Module1& m);
 // the track window's height, Select, the contraction switch, the speed.
 void PrepareRun(const Link& link, Commands& commands, const engine::Module1& m,
                 platform::Window& trackWindow);
+// The same in two halves, so a shell can lay the track window out for the
+// demonstration chosen before its run is selected: Start and the
+// demonstration (false when the link names none), then the rest.
+bool ChooseLinked(const Link& link, Commands& commands, const engine::Module1& m);
+void SelectLinked(const Link& link, Commands& commands, const engine::Module1& m,
+                  platform::Window& trackWindow);
 
 // The track panel's height in CSS pixels, as twips of the window.
 inline constexpr int kLowestPanel = 160, kHighestPanel = 4000;

@@ -2,6 +2,7 @@
 #include "ui/ProgramCore.h"
 
 #include <cmath>
+#include <utility>
 
 #include "ui/ControlHelp.h"
 #include "ui/Description.h"
@@ -63,11 +64,28 @@ void ProgramCore::start(const StartChoices& choices) {
   controlWindow_.window().setVisible(true);
   commands_.Form_Resize();  // as when a window is first shown
   told_ = told();
-  PrepareRun(choices.link, commands_, module_, trackWindow_.window());
+  if (ChooseLinked(choices.link, commands_, module_)) {
+    if (choices.layOutFirst && !choices.link.height) {
+      linkWaiting_ = choices.link;
+    } else {
+      SelectLinked(choices.link, commands_, module_, trackWindow_.window());
+    }
+  }
   sizedByLink_ = choices.link.demo && choices.link.height;
   showSpacetime(choices.link.spacetime.value_or(settings_.value("spacetime") == "true"));
   tellChanges();
   describePicture();
+}
+
+void ProgramCore::selectLinkedRun() {
+  if (!linkWaiting_) return;
+  const Link link = *std::exchange(linkWaiting_, std::nullopt);
+  if (program_.ended() || module_.mode != engine::RunMode::Choosing ||
+      module_.chosenType != *link.demo) {
+    return;
+  }
+  SelectLinked(link, commands_, module_, trackWindow_.window());
+  tellChanges();
 }
 
 void ProgramCore::connectHandlers() {

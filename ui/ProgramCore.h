@@ -56,6 +56,9 @@ struct StartChoices {
   std::optional<engine::Palette> palette;  // else as the user last left it
   Link link;                               // its spacetime word holds over the remembered one
   bool reducedMotion = false;              // every run starts frozen on its first frame
+  // The shell lays the track window out for the demonstration chosen before
+  // the run of a link that gives no height is selected (selectLinkedRun).
+  bool layOutFirst = false;
 };
 
 // The whole program, free of any toolkit: the simulation's variables, both
@@ -72,6 +75,10 @@ class ProgramCore {
   // remembered choices, loads and shows the control window, and opens the
   // demonstration a link prepares.
   void start(const StartChoices& choices = {});
+
+  // The run a link prepared, waiting for its track window to be laid out,
+  // selected now; nothing if the user has chosen otherwise meanwhile.
+  void selectLinkedRun();
 
   // An aid asked for by its key or a menu: the switches are remembered, the
   // platform's own aids go to the shell.
@@ -135,7 +142,8 @@ class ProgramCore {
   Told told_{};
   double lastDescribed_ = 0;
   std::function<void()> frameObserver_;
-  bool sizedByLink_ = false;  // the link gave the track window its height
+  bool sizedByLink_ = false;         // the link gave the track window its height
+  std::optional<Link> linkWaiting_;  // chosen, to be selected once laid out
 };
 
 }  // namespace ui

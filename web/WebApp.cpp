@@ -20,7 +20,7 @@ WebApp::WebApp(const ui::Link& link)
   if (!palette && web_media_matches("(prefers-contrast: more)") != 0) {
     palette = engine::Palette::Projector;
   }
-  core_.start({palette, link, web_media_matches("(prefers-reduced-motion: reduce)") != 0});
+  core_.start({palette, link, web_media_matches("(prefers-reduced-motion: reduce)") != 0, true});
 }
 
 void WebApp::perform(ui::KeyAction action) {
@@ -47,8 +47,11 @@ void WebApp::close(int windowId) {
   if (!program_.ended()) formById(windowId).close();
 }
 
+// The page has laid the track panel out once the browser tells its size: a
+// link's run waiting for that is selected now, drawn to the panel's room.
 void WebApp::clientResized(int windowId, double width, double height, double ratio) {
   formById(windowId).clientResized(width, height, ratio);
+  if (windowId == form2Window_.window().id()) core_.selectLinkedRun();
 }
 
 }  // namespace web

@@ -17,7 +17,8 @@ class WebApp final : public ui::Shell {
  public:
   // Starts with the palette and slow motion as last left unless the link
   // or the user's settings (more contrast, less motion) ask otherwise, and
-  // opens the demonstration the link prepares.
+  // opens the demonstration the link prepares: its run once the page has
+  // laid the track panel out, unless the link gives its height.
   explicit WebApp(const ui::Link& link);
 
   void click(int controlId);

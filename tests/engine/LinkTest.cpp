@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -125,6 +126,41 @@ TEST(Link, OpensTheRunItNamesAndComesBackTheSame) {
   EXPECT_EQ(rig.m.simtype, 2);
   EXPECT_EQ(rig.m.v, 29.5);  // what 30 clicks give with contraction on
   EXPECT_EQ(rig.form2Window.height(), 6000);
+}
+
+// A shell that lays the track window out first has the link's demonstration
+// chosen, and its run selected when it says so: the same run, at the size
+// the shell gave the window, once. A link's own height runs at once; the
+// user's choice made meanwhile holds.
+TEST(Link, WaitsForTheTrackWindowWhenTheShellLaysItOutFirst) {
+  const auto opened = [](const char* query) {
+    ui::StartChoices choices;
+    choices.link = parse(query);
+    choices.layOutFirst = true;
+    return std::make_unique<fakes::Rig>(engine::Demonstrations(), choices);
+  };
+  for (const auto& [query, demo] :
+       {std::pair{"demo=2&v=24&contraction=on", 2}, {"demo=3&v=-30&contraction=off", 3}}) {
+    const auto rig = opened(query);
+    EXPECT_EQ(rig->m.mode, engine::RunMode::Choosing) << query;
+    EXPECT_EQ(rig->m.chosenType, demo) << query;
+    rig->form2Window.setHeight(9000);
+    rig->core.selectLinkedRun();
+    ASSERT_EQ(rig->m.mode, engine::RunMode::Running) << query;
+    rig->runFrames(rig->runLoop.framesDrawn() + 2);
+    EXPECT_EQ(ui::LinkQuery(rig->m), query);
+    EXPECT_EQ(rig->form2Window.height(), 9000) << query;
+    rig->commands.CommandStart_Click();  // Stop, and Start again: choosing, by the user
+    rig->commands.CommandStart_Click();
+    rig->core.selectLinkedRun();
+    EXPECT_EQ(rig->m.mode, engine::RunMode::Choosing) << query << ": selected twice";
+  }
+  EXPECT_EQ(opened("demo=2&height=400")->m.mode, engine::RunMode::Running);
+  const auto rechosen = opened("demo=2&v=5");
+  rechosen->commands.CommandSimulation_Click();
+  rechosen->core.selectLinkedRun();
+  EXPECT_EQ(rechosen->m.mode, engine::RunMode::Choosing);
+  EXPECT_EQ(rechosen->m.chosenType, 3);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 namespace fakes {
 
-Rig::Rig(std::span<const engine::Demonstration> demonstrations)
+Rig::Rig(std::span<const engine::Demonstration> demonstrations, const ui::StartChoices& choices)
     : form1Window(ui::ControlWindowLayoutFor(demonstrations.size())),
       form2Window(ui::TrackWindowLayout()),
       spacetimeWindow(ui::SpacetimeWindowLayout()),
@@ -15,7 +15,7 @@ Rig::Rig(std::span<const engine::Demonstration> demonstrations)
       commands(core.commands()),
       form1(core.form1()),
       form2(core.form2()) {
-  core.start();
+  core.start(choices);
 }
 
 void Rig::startRun(int simtype) {

@@ -15,7 +15,8 @@ namespace fakes {
 // queue: loaded as at start-up, driven by calls to its handlers.
 class Rig {
  public:
-  explicit Rig(std::span<const engine::Demonstration> demonstrations = engine::Demonstrations());
+  explicit Rig(std::span<const engine::Demonstration> demonstrations = engine::Demonstrations(),
+               const ui::StartChoices& choices = {});
 
   // Start, step the type to the given demonstration, Select: a run begins.
   void startRun(int simtype);

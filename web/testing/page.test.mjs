@@ -76,6 +76,13 @@ test('the panels fill the viewport without scrollbars at classroom sizes', async
         console.log(`1280x800: the track panel ends ${height - layout.panelBottom} px above the bottom`);
         assert.ok(height - layout.panelBottom <= 40, String(layout.panelBottom));
       }
+      // A link that gives no height opens its run in the room a Select gives.
+      const trackSize = (p) => p.$eval('#window2 .client', (e) => [e.clientWidth, e.clientHeight]);
+      const linked = await h.openPage(`?demo=${type}&v=5`, { viewport: { width, height } });
+      await waitFrames(linked, 2);
+      assert.equal((await state(linked)).mode, 'running');
+      assert.deepEqual(await trackSize(linked), await trackSize(page), `${width}x${height}, link to ${type}`);
+      await linked.close();
       await page.click('#CommandStart');  // Stop
     }
     await page.close();

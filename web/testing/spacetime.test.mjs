@@ -72,7 +72,9 @@ test('the spacetime diagram shares the viewport with the track panel, nothing cl
 });
 
 test('the diagram lasts, goes into the link, closes alone, saves itself and is told', async () => {
-  const page = await h.openPage('', { acceptDownloads: true, deviceScaleFactor: 2 });
+  // A projector's viewport: the diagram is shown scaled up.
+  const page = await h.openPage('', { acceptDownloads: true, deviceScaleFactor: 2,
+                                      viewport: { width: 1920, height: 1080 } });
   await startRun(page, 1);
   await clickTimes(page, 'CommandVinc', 5);
   await page.keyboard.press('t');
