@@ -131,7 +131,7 @@ TEST(Link, OpensTheRunItNamesAndComesBackTheSame) {
 // A shell that lays the track window out first has the link's demonstration
 // chosen, and its run selected when it says so: the same run, at the size
 // the shell gave the window, once. A link's own height runs at once; the
-// user's choice made meanwhile holds.
+// user's choice made meanwhile holds, and so does the program's end.
 TEST(Link, WaitsForTheTrackWindowWhenTheShellLaysItOutFirst) {
   const auto opened = [](const char* query) {
     ui::StartChoices choices;
@@ -161,6 +161,10 @@ TEST(Link, WaitsForTheTrackWindowWhenTheShellLaysItOutFirst) {
   rechosen->core.selectLinkedRun();
   EXPECT_EQ(rechosen->m.mode, engine::RunMode::Choosing);
   EXPECT_EQ(rechosen->m.chosenType, 3);
+  const auto cancelled = opened("demo=2&v=5");
+  cancelled->commands.CommandCancel_Click();
+  cancelled->core.selectLinkedRun();
+  EXPECT_NE(cancelled->m.mode, engine::RunMode::Running);
 }
 
 }  // namespace
