@@ -36,8 +36,9 @@ const overlap = (a, b) => a.left < b.right - 1 && b.left < a.right - 1 && a.top 
 
 // A laptop, a projector, a tablet upright and a phone upright: the diagram
 // beside the track panel where the screen is wide, below it where it is
-// tall, inside the viewport's width, clear of both panels, filling the
-// viewport's height with them (a phone's page scrolls).
+// tall, taking at least its share of their room, inside the viewport's
+// width, clear of both panels, filling the viewport's height with them (a
+// phone's page scrolls).
 test('the spacetime diagram shares the viewport with the track panel, nothing clipped', async () => {
   const screens = [
     { name: 'laptop', viewport: { width: 1280, height: 800 }, beside: true },
@@ -58,6 +59,10 @@ test('the spacetime diagram shares the viewport with the track panel, nothing cl
       assert.ok(at.diagram.right <= at.viewport.width + 1, `${where}: ${at.diagram.right}`);
       if (beside) assert.ok(at.diagram.left >= at.track.right, where);
       else assert.ok(at.diagram.top >= at.track.bottom, where);
+      // It takes at least its share of the room the two panels have.
+      const [part, room] = beside ? [at.diagram.width, at.diagram.right - at.track.left]
+        : [at.diagram.height, at.diagram.bottom - at.track.top];
+      assert.ok(part >= 0.4 * room - 2, `${where}: ${part} of ${room} px`);
       if (!scrolls) {
         assert.ok(at.diagram.bottom <= at.viewport.height + 1, `${where}: ${at.diagram.bottom}`);
         assert.ok(at.diagram.bottom >= at.viewport.height - 24, `${where}: fills to ${at.diagram.bottom}`);
