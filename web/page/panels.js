@@ -58,19 +58,21 @@ function smallestTarget(section) {
 // panel too little of a low viewport; and never so wide that the tools lack
 // their least width. Where the scale falls short, the small targets reach
 // further (see the style's --least).
+// One column: a phone held upright.
+const stacked = () => getComputedStyle(byId('desktop')).getPropertyValue('--stacked').trim() === '1';
+
 function scaleControlPanel() {
   const control = panel(1);
   if (!control) return;
   const desktop = byId('desktop');
   const style = getComputedStyle(desktop);
   const gap = parseFloat(style.columnGap) || 0;
-  const stacked = style.getPropertyValue('--stacked').trim() === '1';
   const width = control.section.offsetWidth, height = control.section.offsetHeight;
   const across = desktop.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
   const share = controlShare * document.documentElement.clientHeight / height;
   const touch = coarse.matches ? Math.ceil(1000 * least / smallestTarget(control.section)) / 1000 : 1;
   const beside = (across - gap - parseFloat(getComputedStyle(byId('bar')).minWidth)) / width;
-  setScale(control.section, stacked ? Math.min(across / width, share)
+  setScale(control.section, stacked() ? Math.min(across / width, share)
     : Math.min(touch, Math.max(1, share), beside));
 }
 
@@ -93,9 +95,11 @@ function diagramPart(room, beside) {
 }
 
 // The track panel's room, less the diagram's part: beside it on a screen
-// wider than the track panel's shape, below it otherwise.
+// wider than the track panel's shape, below it otherwise. In one column the
+// track panel keeps the viewport's width and the diagram follows it below,
+// where the page scrolls.
 function trackRoom(room, factor, gap) {
-  if (!diagramShown()) return { room, beside: false };
+  if (!diagramShown() || stacked()) return { room, beside: false };
   const across = { width: room.width - diagramPart(room, true) - gap, height: room.height };
   const down = { width: room.width, height: room.height - diagramPart(room, false) - gap };
   const outer = (r) => Math.min(r.height, r.width / factor);

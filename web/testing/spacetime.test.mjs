@@ -38,7 +38,7 @@ const overlap = (a, b) => a.left < b.right - 1 && b.left < a.right - 1 && a.top 
 // beside the track panel where the screen is wide, below it where it is
 // tall, taking at least its share of their room, inside the viewport's
 // width, clear of both panels, filling the viewport's height with them (a
-// phone's page scrolls).
+// phone's page scrolls, its track panel as wide as the viewport).
 test('the spacetime diagram shares the viewport with the track panel, nothing clipped', async () => {
   const screens = [
     { name: 'laptop', viewport: { width: 1280, height: 800 }, beside: true },
@@ -63,7 +63,10 @@ test('the spacetime diagram shares the viewport with the track panel, nothing cl
       const [part, room] = beside ? [at.diagram.width, at.diagram.right - at.track.left]
         : [at.diagram.height, at.diagram.bottom - at.track.top];
       assert.ok(part >= 0.4 * room - 2, `${where}: ${part} of ${room} px`);
-      if (!scrolls) {
+      if (scrolls) {
+        // In one column the track panel keeps the viewport's width, as without the diagram.
+        assert.ok(at.track.width >= at.viewport.width - 18, `${where}: track ${at.track.width} px wide`);
+      } else {
         assert.ok(at.diagram.bottom <= at.viewport.height + 1, `${where}: ${at.diagram.bottom}`);
         assert.ok(at.diagram.bottom >= at.viewport.height - 24, `${where}: fills to ${at.diagram.bottom}`);
       }
