@@ -52,15 +52,15 @@ function smallestTarget(section) {
   return smallest > 0 && smallest < Infinity ? smallest : least;
 }
 
+// One column: a phone held upright.
+const stacked = () => getComputedStyle(byId('desktop')).getPropertyValue('--stacked').trim() === '1';
+
 // Stacked (one column): the control panel takes the viewport's width. Beside
 // the tools: scale 1 with a mouse; with a touch screen, the scale at which
 // its smallest target is `least` pixels, unless that would leave the track
 // panel too little of a low viewport; and never so wide that the tools lack
 // their least width. Where the scale falls short, the small targets reach
 // further (see the style's --least).
-// One column: a phone held upright.
-const stacked = () => getComputedStyle(byId('desktop')).getPropertyValue('--stacked').trim() === '1';
-
 function scaleControlPanel() {
   const control = panel(1);
   if (!control) return;

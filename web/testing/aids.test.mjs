@@ -5,7 +5,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
-import { harness, text, state, frames, clickTimes, startRun, waitFrames } from './harness.mjs';
+import { harness, text, state, frames, clickTimes, startRun, waitFrames, untilFramesStop } from './harness.mjs';
 
 const h = harness();
 
@@ -86,7 +86,7 @@ test('every key the list names does what the list says', async () => {
       switch (entry.action) {
         case 'step': {  // a step, while frozen
           await page.click('#CommandFreeze');
-          await page.waitForTimeout(250);
+          await untilFramesStop(page);
           const frozen = await frames(page);
           await press();
           await page.waitForTimeout(150);
@@ -135,7 +135,7 @@ test('every key the list names does what the list says', async () => {
           // Frozen, the saved picture's title and readouts stand where the screen shows them,
           // within 2 CSS pixels (canvas and page place glyphs a little apart).
           await page.click('#CommandFreeze');
-          await page.waitForTimeout(250);
+          await untilFramesStop(page);
           const [frozen] = await Promise.all([page.waitForEvent('download'), press()]);
           for (const { id, saved, shown } of await textCentres(page, await readFile(await frozen.path()))) {
             assert.ok(saved && shown && Math.hypot(saved[0] - shown[0], saved[1] - shown[1]) < 4,

@@ -5,7 +5,7 @@
 // prints the seed and the shortest list of actions found that repeats it.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { harness, tabbedChromium, state, pictureCounts } from './harness.mjs';
+import { harness, tabbedChromium, state, pictureCounts, untilFramesStop } from './harness.mjs';
 
 const h = harness();
 let tabs;  // a Chromium whose tabs can be hidden
@@ -137,21 +137,6 @@ async function act(page, action) {
   return false;
 }
 
-// The run sees Freeze at the end of a frame, so a frame already due when it
-// was pressed is still drawn, up to a frame period later: wait until none has
-// come for two periods (at most 3 s; frames that go on are the check's to find).
-async function framesSettled(page, s) {
-  const period = s.slowMotion ? 400 : 100;
-  const from = Date.now();
-  let frames = s.frames;
-  let quietSince = from;
-  while (Date.now() - quietSince < 2 * period && Date.now() - from < 3000) {
-    await page.waitForTimeout(period / 4);
-    const now = (await state(page)).frames;
-    if (now !== frames) [frames, quietSince] = [now, Date.now()];
-  }
-}
-
 // What must hold after every action; empty, or what broke.
 async function check(page, action, checked) {
   if (page.faults.length > 0) return page.faults[0];
@@ -178,7 +163,7 @@ async function check(page, action, checked) {
       for (let i = 0; i < data.length; i += 7) sum = (sum * 31 + data[i]) >>> 0;
       return sum;
     });
-    await framesSettled(page, s);
+    await untilFramesStop(page);
     await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
     const before = await picture();
     await page.waitForTimeout(250);

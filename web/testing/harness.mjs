@@ -158,6 +158,23 @@ export async function waitFrames(page, count) {
   await page.waitForFunction((n) => relativityTest.frameTimes.length >= n, target, { timeout: 20000 });
 }
 
+// A run sees Freeze at the end of a frame, so a frame already due when it
+// was pressed is still drawn, up to a frame period later: waits until none
+// has come for two periods (at most 3 s; frames that go on are the caller's
+// to find).
+export async function untilFramesStop(page) {
+  const { slowMotion, frames: drawn } = await state(page);
+  const period = slowMotion ? 400 : 100;
+  const from = Date.now();
+  let frames = drawn;
+  let quietSince = from;
+  while (Date.now() - quietSince < 2 * period && Date.now() - from < 3000) {
+    await page.waitForTimeout(period / 4);
+    const now = (await state(page)).frames;
+    if (now !== frames) [frames, quietSince] = [now, Date.now()];
+  }
+}
+
 // Three phases of speed and contraction, then frozen: the picture erased and
 // drawn over dozens of frames.
 export async function threeSpeedPhases(page) {
@@ -170,7 +187,7 @@ export async function threeSpeedPhases(page) {
   await clickTimes(page, 'CommandVinc', 20);
   await waitFrames(page, 10);
   await page.click('#CommandFreeze');
-  await page.waitForTimeout(200);  // a frame already due is still drawn
+  await untilFramesStop(page);
   await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
 }
 

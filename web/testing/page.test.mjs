@@ -52,6 +52,7 @@ test('a change of pixel ratio keeps the picture and the next frames draw sharp',
 // The track panel fills what the control panel leaves of the viewport, and
 // every demonstration's width fits; no scrollbars, every control in sight.
 test('the panels fill the viewport without scrollbars at classroom sizes', async () => {
+  const trackSize = (p) => p.$eval('#window2 .client', (e) => [e.clientWidth, e.clientHeight]);
   for (const [width, height] of [[1024, 768], [1280, 800], [1920, 1080]]) {
     const page = await h.openPage('', { viewport: { width, height } });
     for (const type of [1, 2, 3]) {
@@ -77,7 +78,6 @@ test('the panels fill the viewport without scrollbars at classroom sizes', async
         assert.ok(height - layout.panelBottom <= 40, String(layout.panelBottom));
       }
       // A link that gives no height opens its run in the room a Select gives.
-      const trackSize = (p) => p.$eval('#window2 .client', (e) => [e.clientWidth, e.clientHeight]);
       const linked = await h.openPage(`?demo=${type}&v=5`, { viewport: { width, height } });
       await waitFrames(linked, 2);
       assert.equal((await state(linked)).mode, 'running');

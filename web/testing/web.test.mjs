@@ -8,7 +8,7 @@ import { mkdir, stat } from 'node:fs/promises';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
 import { harness, root, testSite as site, text, shown, frames, clickTimes, startRun, waitFrames,
-  threeSpeedPhases, pictureCounts } from './harness.mjs';
+  threeSpeedPhases, pictureCounts, untilFramesStop } from './harness.mjs';
 
 const goldenDump = path.join(root, 'build/test/tests/golden_dump');
 const h = harness();
@@ -70,7 +70,7 @@ test('the run cycle walks Start, Select, Stop and Cancel as on the desktop', asy
 
   await page.click('#CommandFreeze');
   assert.equal(await text(page, 'CommandFreeze'), 'Un Freeze');
-  await page.waitForTimeout(200);  // a frame already due is still drawn
+  await untilFramesStop(page);
   const frozenAt = await frames(page);
   await page.waitForTimeout(400);
   assert.equal(await frames(page), frozenAt, 'no frame while frozen');
