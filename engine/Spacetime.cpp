@@ -50,22 +50,6 @@ Stroke strokeOf(const Chart& chart, Event a, Event b) {
   return {chart.across(a.x), chart.up(a.ago), chart.across(b.x), chart.up(b.ago)};
 }
 
-// A long line in short strokes, so that mending a spot of it costs little.
-void inShortStrokes(std::vector<Stroke>& strokes, const Stroke& line) {
-  constexpr double kLongest = 300;  // twips
-  const double length = std::hypot(line.x2 - line.x1, line.y2 - line.y1);
-  const int count = std::max(1, static_cast<int>(std::ceil(length / kLongest)));
-  const auto at = [&](int i) {
-    return std::pair{line.x1 + (line.x2 - line.x1) * i / count,
-                     line.y1 + (line.y2 - line.y1) * i / count};
-  };
-  for (int i = 0; i < count; ++i) {
-    const auto [x1, y1] = at(i);
-    const auto [x2, y2] = at(i + 1);
-    strokes.push_back({x1, y1, x2, y2});
-  }
-}
-
 // A straight piece of a worldline, in unwrapped positions: cut where it goes
 // round the lap, each part put on the lap, or cut to the stretch a line
 // shows.
@@ -121,49 +105,14 @@ void cone(std::vector<Stroke>& strokes, const Chart& chart, const Module1& m, do
   }
 }
 
-double squaredDistanceTo(const Stroke& p, double x, double y) {
-  const double dx = p.x2 - p.x1, dy = p.y2 - p.y1;
-  const double length2 = dx * dx + dy * dy;
-  const double along =
-      length2 == 0 ? 0 : std::clamp(((x - p.x1) * dx + (y - p.y1) * dy) / length2, 0.0, 1.0);
-  const double ex = p.x1 + along * dx - x, ey = p.y1 + along * dy - y;
-  return ex * ex + ey * ey;
-}
-
-bool crosses(const Stroke& a, const Stroke& b) {
-  const auto side = [](const Stroke& p, double x, double y) {
-    return (p.x2 - p.x1) * (y - p.y1) - (p.y2 - p.y1) * (x - p.x1);
-  };
-  return side(a, b.x1, b.y1) * side(a, b.x2, b.y2) < 0 &&
-         side(b, a.x1, a.y1) * side(b, a.x2, a.y2) < 0;
-}
-
-// Whether two strokes come within `reach` twips of each other; most are
-// told apart by their boxes alone.
-bool near(const Stroke& a, const Stroke& b, double reach) {
-  if (std::min(a.x1, a.x2) > std::max(b.x1, b.x2) + reach ||
-      std::min(b.x1, b.x2) > std::max(a.x1, a.x2) + reach ||
-      std::min(a.y1, a.y2) > std::max(b.y1, b.y2) + reach ||
-      std::min(b.y1, b.y2) > std::max(a.y1, a.y2) + reach) {
-    return false;
-  }
-  const double within = reach * reach;
-  return crosses(a, b) || squaredDistanceTo(a, b.x1, b.y1) <= within ||
-         squaredDistanceTo(a, b.x2, b.y2) <= within || squaredDistanceTo(b, a.x1, a.y1) <= within ||
-         squaredDistanceTo(b, a.x2, a.y2) <= within;
-}
-
 // The line of now, the time axis and the position axis with their ticks;
 // the two axes stand a little off the plot, where the worldlines never
 // touch them.
 std::vector<Stroke> axesOf(const Chart& chart) {
   const double left = chart.left - kAxisOffset, right = chart.left + chart.width;
   const double top = chart.top, bottom = chart.top + chart.height + kAxisOffset;
-  std::vector<Stroke> axes;
-  for (const Stroke& line : {Stroke{chart.left, top, right, top}, Stroke{left, top, left, bottom},
-                             Stroke{left, bottom, right, bottom}}) {
-    inShortStrokes(axes, line);
-  }
+  std::vector<Stroke> axes = {Stroke{chart.left, top, right, top}, Stroke{left, top, left, bottom},
+                              Stroke{left, bottom, right, bottom}};
   for (double x : ticksAcross(chart)) {
     axes.push_back({chart.across(x), bottom, chart.across(x), bottom + 60});
   }
@@ -302,16 +251,22 @@ Chart ChartFor(const Module1& m, const RunState& run, float clientWidth, float c
 
 SpacetimeDiagram::SpacetimeDiagram(const SpacetimeView& view) : view_(view) {}
 
-// Drawn whole, the picture is cleared and every part drawn; after that, a
-// frame erases what moved by drawing it again in the background, mends the
-// cone and the axes where that erasing passed, and draws what moved anew.
+// Drawn whole, the picture is cleared, its still parts drawn and kept as the
+// surface's ground; after that, a frame puts the ground back where the
+// worldlines and marks were and draws them anew.
 void SpacetimeDiagram::draw(const Module1& m, const RunState& run,
                             const platform::Language& language) {
   platform::Surface& s = view_.window.surface();
-  const Chart chart = ChartFor(m, run, view_.window.clientWidth(), view_.window.clientHeight());
-  const std::vector<Event> seen = SeenEvents(m, run);
-  Still still{chart, m.bgcolor, m.colours.direction, axesOf(chart), {}};
-  for (double r : LinesOf(m, run)) cone(still.cone, chart, m, r);
+  // A surface without the ground (a new one, or the picture rescaled) has
+  // the diagram drawn whole too.
+  if (const Basis basis = basisOf(m, run); drawnFrom_ != basis || !s.HasGround()) {
+    chart_ = ChartFor(m, run, basis.clientWidth, basis.clientHeight);
+    drawWhole(m, run, language);
+    drawnFrom_ = basis;
+  } else {
+    eraseMoved();
+  }
+  const Chart& chart = chart_;
   std::vector<Stroke> moving;
   for (const Event& end : TrueEnds(run)) worldline(moving, chart, m, run, end.x);
   std::vector<Mark> marks;
@@ -322,12 +277,7 @@ void SpacetimeDiagram::draw(const Module1& m, const RunState& run,
     if (chart.shows(e)) marks.push_back({strokeOf(chart, onLap, onLap), colour});
   };
   for (const Event& end : TrueEnds(run)) markOf(end, m.colours.train);
-  for (const Event& e : seen) markOf(e, m.colours.seenEnd);
-  if (still_ != still) {
-    drawWhole(still, language);
-  } else {
-    eraseMoved();
-  }
+  for (const Event& e : SeenEvents(m, run)) markOf(e, m.colours.seenEnd);
   s.setPenWidth(kPen);
   for (const Stroke& p : moving) drawStroke(p, m.colours.train);
   s.setPenWidth(kMarkPen);
@@ -340,8 +290,24 @@ void SpacetimeDiagram::draw(const Module1& m, const RunState& run,
   marks_ = std::move(marks);
 }
 
+// Everything the chart and the cones are computed from: the window's size,
+// the stretch across, the track and its lines, the speed of light, colours.
+SpacetimeDiagram::Basis SpacetimeDiagram::basisOf(const Module1& m, const RunState& run) const {
+  return {view_.window.clientWidth(),
+          view_.window.clientHeight(),
+          run.acrossFrom,
+          run.acrossTo,
+          run.lapped,
+          DemonstrationOf(m, m.simtype),
+          m.tracklen,
+          m.cc,
+          LinesOf(m, run),
+          m.bgcolor,
+          m.colours.direction};
+}
+
 void SpacetimeDiagram::forget() {
-  still_ = {};
+  drawnFrom_.reset();
 }
 
 void SpacetimeDiagram::drawStroke(const Stroke& p, platform::Rgb colour) {
@@ -349,53 +315,35 @@ void SpacetimeDiagram::drawStroke(const Stroke& p, platform::Rgb colour) {
                                   static_cast<float>(p.x2), static_cast<float>(p.y2), colour);
 }
 
-void SpacetimeDiagram::drawWhole(const Still& still, const platform::Language& language) {
+void SpacetimeDiagram::drawWhole(const Module1& m, const RunState& run,
+                                 const platform::Language& language) {
   platform::Surface& s = view_.window.surface();
-  const Chart& chart = still.chart;
-  s.setBackColor(still.background);
+  s.setBackColor(m.bgcolor);
   s.ClearSurface();
   s.setPenWidth(kPen);
-  for (const Stroke& p : still.axes) drawStroke(p, kAxisColour);
-  for (const Stroke& p : still.cone) drawStroke(p, still.coneColour);
-  placeLabels(view_, chart, language);
-  still_ = still;
+  for (const Stroke& p : axesOf(chart_)) drawStroke(p, kAxisColour);
+  std::vector<Stroke> cones;
+  for (double r : LinesOf(m, run)) cone(cones, chart_, m, r);
+  for (const Stroke& p : cones) drawStroke(p, m.colours.direction);
+  s.KeepGround();
+  placeLabels(view_, chart_, language);
   moving_.clear();
   marks_.clear();
 }
 
 void SpacetimeDiagram::eraseMoved() {
   platform::Surface& s = view_.window.surface();
-  const platform::Rgb background = still_.background;
-  s.setPenWidth(kPen);
-  for (const Stroke& p : moving_) drawStroke(p, background);
-  s.setPenWidth(kMarkPen);
-  for (const Mark& mark : marks_) {
-    s.DrawCircle(static_cast<float>(mark.at.x1), static_cast<float>(mark.at.y1),
-                 static_cast<float>(kMarkRadius), background);
-  }
-  s.setPenWidth(kPen);
-  // What the erasing passed over is drawn again, in the order of a whole
-  // drawing: the axes, then the cones, a cone's stroke also where it meets
-  // an axis drawn again. The pens' reach, in twips, round a stroke and round
-  // a mark.
-  constexpr double kStrokeReach = 3 * 15, kMarkReach = kMarkRadius + (kMarkPen + 2) * 15;
-  const auto erasedNear = [&](const Stroke& p) {
-    return std::any_of(moving_.begin(), moving_.end(),
-                       [&](const Stroke& moved) { return near(p, moved, kStrokeReach); }) ||
-           std::any_of(marks_.begin(), marks_.end(),
-                       [&](const Mark& mark) { return near(p, mark.at, kMarkReach); });
+  // The pens' reach, in twips, round a stroke and round a mark: half the pen
+  // and a pixel of rounding.
+  constexpr double kPixel = 15;
+  constexpr double kStrokeReach = (kPen / 2.0 + 1) * kPixel;
+  constexpr double kMarkReach = kMarkRadius + (kMarkPen / 2.0 + 1) * kPixel;
+  const auto restore = [&](const Stroke& p, double reach) {
+    s.RestoreGround(static_cast<float>(p.x1), static_cast<float>(p.y1), static_cast<float>(p.x2),
+                    static_cast<float>(p.y2), static_cast<float>(reach));
   };
-  std::vector<Stroke> mended;
-  for (const Stroke& p : still_.axes) {
-    if (!erasedNear(p)) continue;
-    drawStroke(p, kAxisColour);
-    mended.push_back(p);
-  }
-  for (const Stroke& p : still_.cone) {
-    const bool underAxis = std::any_of(mended.begin(), mended.end(),
-                                       [&](const Stroke& a) { return near(p, a, kStrokeReach); });
-    if (underAxis || erasedNear(p)) drawStroke(p, still_.coneColour);
-  }
+  for (const Stroke& p : moving_) restore(p, kStrokeReach);
+  for (const Mark& mark : marks_) restore(mark.at, kMarkReach);
 }
 
 }  // namespace engine

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "engine/Module1.h"
@@ -95,20 +96,27 @@ class SpacetimeDiagram {
     Stroke at;  // a point
     platform::Rgb colour;
   };
-  // What stays from frame to frame.
-  struct Still {
-    Chart chart{};
+  // What the still parts (chart, axes, light cones, colours) are drawn
+  // from: while it holds, they stand as drawn, kept as the surface's ground.
+  struct Basis {
+    float clientWidth = 0, clientHeight = 0;
+    double from = 0, to = 0;
+    bool lapped = false;
+    const Demonstration* shown = nullptr;
+    double tracklen = 0, cc = 0;
+    std::vector<double> lines;
     platform::Rgb background = 0, coneColour = 0;
-    std::vector<Stroke> axes, cone;
-    bool operator==(const Still&) const = default;
+    bool operator==(const Basis&) const = default;
   };
+  Basis basisOf(const Module1& m, const RunState& run) const;
 
-  void drawWhole(const Still& still, const platform::Language& language);
+  void drawWhole(const Module1& m, const RunState& run, const platform::Language& language);
   void eraseMoved();
   void drawStroke(const Stroke& p, platform::Rgb colour);
 
   SpacetimeView view_;
-  Still still_;
+  std::optional<Basis> drawnFrom_;  // none until drawn whole
+  Chart chart_{};
   std::vector<Stroke> moving_;  // the worldlines drawn last
   std::vector<Mark> marks_;     // the marks drawn last
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,41 @@ struct CircleAsDrawn {
   double radius;  // of the disk, or of the ring's middle
 };
 CircleAsDrawn CircleOf(double radius, double pen);
+
+// The band within `reach` of a segment (or of a point), row by row: where
+// a row of pixels from `top` to `bottom` meets it, every such point
+// included, from `first` to `last` across; empty when the row misses it.
+struct RowSpan {
+  double first, last;
+  bool empty() const { return first > last; }
+};
+class Band {
+ public:
+  Band(double x1, double y1, double x2, double y2, double reach)
+      : x1_(x1),
+        y1_(y1),
+        reach_(reach),
+        low_(std::min(y1, y2)),
+        high_(std::max(y1, y2)),
+        slope_(y1 == y2 ? 0 : (x2 - x1) / (y2 - y1)),
+        left_(std::min(x1, x2)),
+        right_(std::max(x1, x2)) {}
+
+  double top() const { return low_ - reach_; }
+  double bottom() const { return high_ + reach_; }
+  // The segment's points whose height lies within reach of the row, widened
+  // by the reach: a little more than the band's row, never less.
+  RowSpan row(double top, double bottom) const {
+    const double from = std::max(top - reach_, low_), to = std::min(bottom + reach_, high_);
+    if (from > to) return {1, 0};
+    if (low_ == high_) return {left_ - reach_, right_ + reach_};
+    const double a = x1_ + (from - y1_) * slope_, b = x1_ + (to - y1_) * slope_;
+    return {std::min(a, b) - reach_, std::max(a, b) + reach_};
+  }
+
+ private:
+  double x1_, y1_, reach_, low_, high_, slope_, left_, right_;
+};
 
 // The lines of a multi-line box's text: ended by CR LF in the program,
 // plain lines on the screen, without a last empty one.

@@ -30,6 +30,18 @@ class Surface {
   virtual void DrawLine(float x1, float y1, float x2, float y2, Rgb colour) = 0;
   virtual void DrawPoint(float x, float y, Rgb colour) = 0;
 
+  // Keeps the picture as it stands as its ground: the still part of a
+  // picture whose moving parts are drawn over it each frame.
+  virtual void KeepGround() = 0;
+  // Whether a ground is kept: false when none was, or when the picture was
+  // cleared, resized or rescaled since (then a picture drawn over its ground
+  // is drawn whole again).
+  virtual bool HasGround() const = 0;
+  // Puts the kept ground back within `reach` (twips) of the segment from
+  // (x1, y1) to (x2, y2), or of a point: whatever was drawn there since is
+  // gone, and nothing still needs drawing again. Without a ground, nothing.
+  virtual void RestoreGround(float x1, float y1, float x2, float y2, float reach) = 0;
+
   // Gives the picture drawn so far new colours, its background too, as a
   // new palette would have drawn it; nothing is drawn again and nothing lost.
   virtual void recolour(ColourMap map) = 0;

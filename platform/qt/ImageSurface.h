@@ -6,6 +6,7 @@
 #include <QRect>
 #include <functional>
 
+#include "platform/GroundRuns.h"
 #include "platform/Surface.h"
 
 namespace platform {
@@ -36,6 +37,9 @@ class ImageSurface final : public Surface {
   void DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) override;
   void DrawLine(float x1, float y1, float x2, float y2, Rgb colour) override;
   void DrawPoint(float x, float y, Rgb colour) override;
+  void KeepGround() override;
+  bool HasGround() const override;
+  void RestoreGround(float x1, float y1, float x2, float y2, float reach) override;
   void recolour(ColourMap map) override;
 
  private:
@@ -44,6 +48,7 @@ class ImageSurface final : public Surface {
   void changed(const QRectF& shape);
 
   QImage image_;
+  GroundRuns ground_;
   ChangedArea changed_;
   Rgb back_ = RGB(255, 255, 255);
   int penWidth_ = 1;

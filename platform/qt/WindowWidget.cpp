@@ -17,21 +17,33 @@ constexpr int kFrameLooks = 150;        // three seconds
 }  // namespace
 
 WindowWidget::WindowWidget(QSize clientPixels)
-    : surface_([this](const QRect& area) {
-        // The picture is drawn at the stored scale; the window shows it zoomed.
-        update(QRectF(QPointF(area.topLeft()) * zoom_, QSizeF(area.size()) * zoom_)
-                   .toAlignedRect()
-                   .adjusted(-1, -1, 1, 1));
-      }) {
+    : surface_([this](const QRect& area) { changed(area); }) {
   setAttribute(Qt::WA_StaticContents);
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(clientPixels);
   clientTwips_ = QSizeF(toTwips(clientPixels.width()), toTwips(clientPixels.height()));
+  showChanges_.setSingleShot(true);
+  showChanges_.setInterval(0);
+  QObject::connect(&showChanges_, &QTimer::timeout, this, [this] {
+    for (const PixelRect& area : changedSinceShown_.areas()) {
+      update(area.x, area.y, area.width, area.height);
+    }
+    changedSinceShown_.clear();
+  });
   frameWatch_.setInterval(kFrameLookInterval);
   QObject::connect(&frameWatch_, &QTimer::timeout, this, [this] {
     reapplyIfFrameChanged();
     if (!awaitingFrame() || --frameLooksLeft_ <= 0) frameWatch_.stop();
   });
+}
+
+// The picture is drawn at the stored scale; the window shows it zoomed.
+void WindowWidget::changed(const QRect& area) {
+  const QRect shown = QRectF(QPointF(area.topLeft()) * zoom_, QSizeF(area.size()) * zoom_)
+                          .toAlignedRect()
+                          .adjusted(-1, -1, 1, 1);
+  changedSinceShown_.add({shown.x(), shown.y(), shown.width(), shown.height()});
+  if (!showChanges_.isActive()) showChanges_.start();
 }
 
 int WindowWidget::toPixels(float twips) const {
@@ -115,11 +127,17 @@ void WindowWidget::paintEvent(QPaintEvent* event) {
   // Moved to a screen of another pixel ratio: the picture follows.
   resizeSurface();
   QPainter painter(this);
-  const QRect area = event->rect();
   // The image's device pixels to the window's own pixels.
   const qreal ratio = surface_.image().devicePixelRatio() / zoom_;
-  painter.drawImage(area, surface_.image(),
-                    QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+  // Rectangle by rectangle, each its own clip: through a clip of several
+  // rectangles (a frame changes bands along its moving lines) Qt fills
+  // pixel spans, handing them to worker threads and waiting, where through
+  // one it copies rows.
+  for (const QRect& area : event->region()) {
+    painter.setClipRect(area);
+    painter.drawImage(area, surface_.image(),
+                      QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+  }
 }
 
 void WindowWidget::resizeEvent(QResizeEvent* event) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/ChangedAreas.h"
 #include "platform/qt/ImageSurface.h"
 
 namespace platform {
@@ -68,6 +69,7 @@ class WindowWidget : public QWidget {
   int frameLooksLeft_ = 0;
 
   void resizeSurface();
+  void changed(const QRect& area);
 
   double zoom_ = 1;
   // The client area in twips, as last sized other than by a zoom: zooming
@@ -76,6 +78,11 @@ class WindowWidget : public QWidget {
   bool zooming_ = false;
   float leastWidth_ = 0, leastHeight_ = 0;  // twips
   ImageSurface surface_;
+  // What a frame changed, kept as a few rectangles and handed to Qt once
+  // the frame is drawn: Qt unites every rectangle it is given with all the
+  // others so far, a frame's many small ones at a cost of their own.
+  ChangedAreas changedSinceShown_;
+  QTimer showChanges_;
   std::function<void()> resizeHandler_;
   std::function<void()> closeHandler_;
 };

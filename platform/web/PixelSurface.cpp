@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "platform/Shapes.h"
 #include "platform/Twips.h"
@@ -40,6 +41,39 @@ double squaredDistanceToSegment(double px, double py, double x1, double y1, doub
   return ex * ex + ey * ey;
 }
 
+// The changed area of a shape goes out band by band of rows, each as wide as
+// what its rows changed: a long slanting line changes a narrow strip, not
+// its whole box.
+class ChangedBands {
+ public:
+  explicit ChangedBands(const PixelSurface::ChangedArea& changed) : changed_(changed) {}
+  ~ChangedBands() { report(); }
+  ChangedBands(const ChangedBands&) = delete;
+  ChangedBands& operator=(const ChangedBands&) = delete;
+
+  // Row y changed from first to last.
+  void changed(int y, int first, int last) {
+    if (left_ <= right_ && y - top_ >= kBandRows) report();
+    if (left_ > right_) top_ = y;
+    left_ = std::min(left_, first);
+    right_ = std::max(right_, last);
+    bottom_ = y;
+  }
+
+ private:
+  static constexpr int kBandRows = 32;
+  void report() {
+    if (changed_ && left_ <= right_)
+      changed_({left_, top_, right_ - left_ + 1, bottom_ - top_ + 1});
+    left_ = std::numeric_limits<int>::max();
+    right_ = std::numeric_limits<int>::min();
+  }
+
+  const PixelSurface::ChangedArea& changed_;
+  int top_ = 0, bottom_ = 0;
+  int left_ = std::numeric_limits<int>::max(), right_ = std::numeric_limits<int>::min();
+};
+
 }  // namespace
 
 PixelSurface::PixelSurface(ChangedArea changed) : changed_(std::move(changed)) {}
@@ -64,6 +98,7 @@ void PixelSurface::setRatio(double ratio) {
     }
   }
   pixels_ = std::move(scaled);
+  ground_ = {};
   width_ = width;
   height_ = height;
   ratio_ = ratio;
@@ -81,6 +116,7 @@ void PixelSurface::resize(int width, int height) {
                 grown.begin() + static_cast<std::ptrdiff_t>(y) * grownWidth);
   }
   pixels_ = std::move(grown);
+  ground_ = {};
   width_ = grownWidth;
   height_ = grownHeight;
   if (changed_) changed_({0, 0, width_, height_});
@@ -101,10 +137,12 @@ void PixelSurface::setBackColor(Rgb colour) {
 void PixelSurface::recolour(ColourMap map) {
   back_ = Mapped(map, back_);
   for (std::uint32_t& pixel : pixels_) pixel = opaque(Mapped(map, pixel & 0xFFFFFFU));
+  ground_.recolour([map](std::uint32_t pixel) { return opaque(Mapped(map, pixel & 0xFFFFFFU)); });
   if (changed_) changed_({0, 0, width_, height_});
 }
 
 void PixelSurface::ClearSurface() {
+  ground_ = {};
   std::fill(pixels_.begin(), pixels_.end(), opaque(back_));
   if (changed_) changed_({0, 0, width_, height_});
 }
@@ -127,15 +165,18 @@ void PixelSurface::fillSpans(double left, double top, double right, double botto
   const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(bottom)));
   if (x0 > x1 || y0 > y1) return;
   const std::uint32_t value = opaque(colour);
+  ChangedBands bands(changed_);
   for (int y = y0; y <= y1; ++y) {
     std::uint32_t* row = pixels_.data() + static_cast<std::ptrdiff_t>(y) * width_;
     spans(y + 0.5, x0, x1, [&](int first, int last) {
-      for (int x = std::max(first, x0); x <= std::min(last, x1); ++x) {
+      const int from = std::max(first, x0), to = std::min(last, x1);
+      if (from > to) return;
+      bands.changed(y, from, to);
+      for (int x = from; x <= to; ++x) {
         if (covers(x + 0.5, y + 0.5)) row[x] = value;
       }
     });
   }
-  if (changed_) changed_({x0, y0, x1 - x0 + 1, y1 - y0 + 1});
 }
 
 // The pixels of a row a ring can cover: within its outer circle and outside
@@ -230,6 +271,33 @@ void PixelSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb colour) 
         visit(static_cast<int>(std::floor(across - reach)) - 1,
               static_cast<int>(std::ceil(across + reach)) + 1);
       });
+}
+
+// Row by row, every pixel the band touches.
+void PixelSurface::KeepGround() {
+  ground_ = GroundRuns(pixels_.data(), width_, height_, width_, opaque(back_));
+}
+
+bool PixelSurface::HasGround() const {
+  return !ground_.empty() && ground_.width() == width_ && ground_.height() == height_;
+}
+
+void PixelSurface::RestoreGround(float x1, float y1, float x2, float y2, float reach) {
+  if (!HasGround()) return;
+  const Band band(toPixels(x1), toPixels(y1), toPixels(x2), toPixels(y2),
+                  std::fabs(toPixels(reach)));
+  const int firstRow = std::max(0, static_cast<int>(std::floor(band.top())));
+  const int lastRow = std::min(height_ - 1, static_cast<int>(std::ceil(band.bottom())));
+  ChangedBands bands(changed_);
+  for (int y = firstRow; y <= lastRow; ++y) {
+    const RowSpan span = band.row(y, y + 1);
+    if (span.empty()) continue;
+    const int first = std::max(0, static_cast<int>(std::floor(span.first)));
+    const int last = std::min(width_ - 1, static_cast<int>(std::ceil(span.last)) - 1);
+    if (first > last) continue;
+    ground_.restore(pixels_.data() + static_cast<std::ptrdiff_t>(y) * width_, y, first, last);
+    bands.changed(y, first, last);
+  }
 }
 
 void PixelSurface::DrawPoint(float x, float y, Rgb colour) {

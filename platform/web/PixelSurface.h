@@ -5,14 +5,12 @@
 #include <functional>
 #include <vector>
 
+#include "platform/ChangedAreas.h"
+#include "platform/GroundRuns.h"
 #include "platform/Surface.h"
 
 namespace platform {
 
-// A rectangle of pixels: left, top, width, height.
-struct PixelRect {
-  int x = 0, y = 0, width = 0, height = 0;
-};
 
 // A drawing surface in a plain pixel buffer, without anti-aliasing: a pixel
 // belongs to a shape when its centre lies within the pen's reach, so the
@@ -50,6 +48,9 @@ class PixelSurface final : public Surface {
   void DrawCircle(float x, float y, float radius, Rgb colour, float start, float end) override;
   void DrawLine(float x1, float y1, float x2, float y2, Rgb colour) override;
   void DrawPoint(float x, float y, Rgb colour) override;
+  void KeepGround() override;
+  bool HasGround() const override;
+  void RestoreGround(float x1, float y1, float x2, float y2, float reach) override;
   void recolour(ColourMap map) override;
 
  private:
@@ -66,6 +67,7 @@ class PixelSurface final : public Surface {
   void disk(double cx, double cy, double radius, Rgb colour);
 
   std::vector<std::uint32_t> pixels_;
+  GroundRuns ground_;
   int width_ = 0, height_ = 0;
   ChangedArea changed_;
   Rgb back_ = RGB(255, 255, 255);

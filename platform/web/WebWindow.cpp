@@ -13,15 +13,6 @@ namespace {
 
 constexpr const char* kKindNames[] = {"button", "textBox", "multiLineTextBox", "label"};
 
-PixelRect unite(const PixelRect& a, const PixelRect& b) {
-  if (a.width == 0 || a.height == 0) return b;
-  const int left = std::min(a.x, b.x);
-  const int top = std::min(a.y, b.y);
-  const int right = std::max(a.x + a.width, b.x + b.width);
-  const int bottom = std::max(a.y + a.height, b.y + b.height);
-  return {left, top, right - left, bottom - top};
-}
-
 }  // namespace
 
 WebWindow::WebWindow(int id, const std::string& caption, float clientWidth, float clientHeight,
@@ -33,7 +24,7 @@ WebWindow::WebWindow(int id, const std::string& caption, float clientWidth, floa
 }
 
 void WebWindow::changed(const PixelRect& area) {
-  dirty_ = unite(dirty_, area);
+  dirty_.add(area);
   if (paintRequested_) return;
   paintRequested_ = true;
   web_window_request_paint(id_);
@@ -47,10 +38,11 @@ void WebWindow::clientResized(double width, double height, double ratio) {
 
 void WebWindow::paint() {
   paintRequested_ = false;
-  if (dirty_.width == 0 || dirty_.height == 0) return;
-  web_canvas_put(id_, surface_.pixels(), surface_.width(), surface_.height(), surface_.ratio(),
-                 dirty_.x, dirty_.y, dirty_.width, dirty_.height);
-  dirty_ = {};
+  for (const PixelRect& area : dirty_.areas()) {
+    web_canvas_put(id_, surface_.pixels(), surface_.width(), surface_.height(), surface_.ratio(),
+                   area.x, area.y, area.width, area.height);
+  }
+  dirty_.clear();
 }
 
 float WebWindow::left() const {

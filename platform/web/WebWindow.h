@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Control.h"
+#include "platform/ChangedAreas.h"
 #include "platform/web/PixelSurface.h"
 
 namespace platform {
@@ -28,7 +29,7 @@ class WebWindow final : public Window {
   // The page resized the client area (the user dragged its corner), or the
   // ratio of device to CSS pixels changed (zoom, another screen).
   void clientResized(double width, double height, double ratio);
-  // The browser is about to paint: the changed rectangle goes to the canvas.
+  // The browser is about to paint: the changed areas go to the canvas.
   void paint();
 
   float left() const override;
@@ -51,7 +52,7 @@ class WebWindow final : public Window {
   int id_;
   PixelSurface surface_;
   Surface* drawing_ = &surface_;
-  PixelRect dirty_;
+  ChangedAreas dirty_;
   bool paintRequested_ = false;
 };
 

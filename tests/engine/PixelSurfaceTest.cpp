@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <random>
 
+#include "platform/ChangedAreas.h"
 #include "platform/web/PixelSurface.h"
 #include "tests/fakes/EveryShape.h"
 #include "tests/fakes/Rig.h"
@@ -278,4 +280,119 @@ TEST(PixelSurface, ARingCoversEveryPixelWithinThePensReachAndNoOther) {
     }
   }
   EXPECT_EQ(mismatches, 0) << rings << " rings";
+}
+
+// The ground comes back within the reach of a segment or a point: every
+// pixel whose centre lies within it, and none much beyond (a row takes what
+// the band could touch, a pixel more); at every ratio.
+TEST(PixelSurface, TheGroundComesBackWithinTheReachOfASegment) {
+  std::mt19937 random(8122026);
+  std::uniform_real_distribution<float> across(-300, 6300), down(-300, 4800), reach(0, 150);
+  const Rgb drawn = PaletteColor(0);
+  int missed = 0, beyond = 0;
+  for (double ratio : {1.0, 1.5, 2.0}) {
+    for (int band = 0; band < 40; ++band) {
+      PixelSurface surface = freshSurface(ratio);
+      surface.ClearSurface();
+      surface.KeepGround();
+      surface.setPenWidth(400);  // the whole picture drawn over the ground
+      surface.DrawLine(0, 2250, 6000, 2250, drawn);
+      const float x1 = across(random), y1 = down(random), r = reach(random);
+      // Every fourth band is round a point, as round a mark.
+      const float x2 = band % 4 == 0 ? x1 : across(random), y2 = band % 4 == 0 ? y1 : down(random);
+      surface.RestoreGround(x1, y1, x2, y2, r);
+      const auto pixels = [ratio](float twips) { return static_cast<double>(twips) / 15 * ratio; };
+      const double ax = pixels(x1), ay = pixels(y1), dx = pixels(x2) - ax, dy = pixels(y2) - ay;
+      const double within = pixels(r), slack = within * 1.5 + 1.5;
+      for (int y = 0; y < surface.height(); ++y) {
+        for (int x = 0; x < surface.width(); ++x) {
+          const double px = x + 0.5, py = y + 0.5, length2 = dx * dx + dy * dy;
+          const double t =
+              std::clamp(length2 > 0 ? ((px - ax) * dx + (py - ay) * dy) / length2 : 0.0, 0.0, 1.0);
+          const double distance = std::hypot(px - (ax + t * dx), py - (ay + t * dy));
+          const bool restored = surface.pixel(x, y) == kBg;
+          missed += distance <= within && !restored;
+          beyond += distance > slack && restored;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(missed, 0);
+  EXPECT_EQ(beyond, 0);
+}
+
+// A ground lasts until the picture is cleared, resized or rescaled; without
+// one, putting it back does nothing.
+TEST(PixelSurface, TheGroundLastsUntilThePictureIsClearedResizedOrRescaled) {
+  const auto drawnOver = [](PixelSurface& surface) {
+    surface.setPenWidth(400);
+    surface.DrawLine(0, 2250, 6000, 2250, PaletteColor(0));
+  };
+  const std::pair<const char*, std::function<void(PixelSurface&)>> losses[] = {
+      {"cleared", [](PixelSurface& s) { s.ClearSurface(); }},
+      {"resized", [](PixelSurface& s) { s.resize(s.width() + 1, s.height()); }},
+      {"rescaled", [](PixelSurface& s) { s.setRatio(2); }}};
+  for (const auto& [name, lose] : losses) {
+    PixelSurface surface = freshSurface();
+    EXPECT_FALSE(surface.HasGround()) << name;
+    surface.KeepGround();
+    EXPECT_TRUE(surface.HasGround()) << name;
+    lose(surface);
+    EXPECT_FALSE(surface.HasGround()) << name;
+    drawnOver(surface);
+    const int before = pixelsOtherThan(surface, kBg);
+    surface.RestoreGround(0, 2250, 6000, 2250, 300);
+    EXPECT_EQ(pixelsOtherThan(surface, kBg), before) << name;
+  }
+}
+
+// The changed areas of a frame are kept few and each within a little of
+// what changed: every area added lies inside one kept, far ones stay apart.
+TEST(ChangedAreas, KeepsEveryAreaInFewWithoutTheRoomBetween) {
+  std::mt19937 random(20261208);
+  std::uniform_int_distribution<int> at(0, 2000), size(1, 120);
+  for (int frame = 0; frame < 200; ++frame) {
+    platform::ChangedAreas changed;
+    std::vector<platform::PixelRect> added;
+    for (int n = frame % 40; n > 0; --n) {
+      added.push_back({at(random), at(random), size(random), size(random)});
+      changed.add(added.back());
+    }
+    EXPECT_LE(changed.areas().size(), 8U);
+    for (const platform::PixelRect& a : added) {
+      EXPECT_TRUE(std::any_of(changed.areas().begin(), changed.areas().end(),
+                              [&](const auto& k) {
+                                return k.x <= a.x && k.y <= a.y && a.x + a.width <= k.x + k.width &&
+                                       a.y + a.height <= k.y + k.height;
+                              }))
+          << "frame " << frame;
+    }
+  }
+  platform::ChangedAreas apart;
+  apart.add({0, 0, 10, 10});
+  apart.add({1500, 1500, 10, 10});
+  apart.add({4, 4, 10, 10});  // joins the first
+  EXPECT_EQ(apart.areas().size(), 2U);
+  apart.clear();
+  EXPECT_TRUE(apart.empty());
+}
+
+// A ground takes a new palette with the picture: put back, it shows the
+// new colours, as a picture drawn in them would.
+TEST(PixelSurface, TheGroundTakesANewPaletteWithThePicture) {
+  PixelSurface surface = freshSurface();
+  surface.DrawLine(300, 300, 5000, 1200, PaletteColor(1));
+  surface.DrawCircle(3000, 2000, 600, PaletteColor(2));
+  surface.KeepGround();
+  const std::pair<Rgb, Rgb> map[] = {{kBg, PaletteColor(7)}, {PaletteColor(1), PaletteColor(4)}};
+  surface.recolour(map);
+  PixelSurface expected = surface;
+  surface.DrawLine(0, 0, 6000, 4500, PaletteColor(0));
+  surface.RestoreGround(0, 0, 6000, 4500, 60);
+  EXPECT_TRUE(surface.HasGround());
+  int differ = 0;
+  for (int y = 0; y < surface.height(); ++y) {
+    for (int x = 0; x < surface.width(); ++x) differ += surface.pixel(x, y) != expected.pixel(x, y);
+  }
+  EXPECT_EQ(differ, 0);
 }

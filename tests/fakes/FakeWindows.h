@@ -16,9 +16,9 @@ namespace fakes {
 
 // One call on a surface, with its arguments as handed over.
 struct DrawCall {
-  enum class Op { Clear, Circle, Arc, Line, Point } op;
-  float a = 0, b = 0, c = 0, d = 0;  // circle/arc: x, y, radius; line: x1, y1, x2, y2
-  float start = 0, end = 0;          // arc angles
+  enum class Op { Clear, Circle, Arc, Line, Point, KeepGround, RestoreGround } op;
+  float a = 0, b = 0, c = 0, d = 0;  // circle/arc: x, y, radius; line, ground: x1, y1, x2, y2
+  float start = 0, end = 0;          // arc angles; the ground's reach
   platform::Rgb colour = 0;
 };
 
@@ -29,8 +29,12 @@ class RecordingSurface final : public platform::Surface {
   platform::Rgb backColour = 0;
   float fontSize = 0;
   int penWidth = 0;
+  bool grounded = false;
 
-  void ClearSurface() override { calls.push_back({DrawCall::Op::Clear}); }
+  void ClearSurface() override {
+    calls.push_back({DrawCall::Op::Clear});
+    grounded = false;
+  }
   void setBackColor(platform::Rgb colour) override { backColour = colour; }
   void setFontSize(float points) override { fontSize = points; }
   void setPenWidth(int pixels) override { penWidth = pixels; }
@@ -45,6 +49,15 @@ class RecordingSurface final : public platform::Surface {
   }
   void DrawPoint(float x, float y, platform::Rgb colour) override {
     calls.push_back({DrawCall::Op::Point, x, y, 0, 0, 0, 0, colour});
+  }
+  void KeepGround() override {
+    calls.push_back({DrawCall::Op::KeepGround});
+    grounded = true;
+  }
+  // A ground from the last KeepGround to the next Clear.
+  bool HasGround() const override { return grounded; }
+  void RestoreGround(float x1, float y1, float x2, float y2, float reach) override {
+    calls.push_back({DrawCall::Op::RestoreGround, x1, y1, x2, y2, reach});
   }
   // The recording keeps the calls, not the pixels: only the background follows.
   void recolour(platform::ColourMap map) override {

@@ -28,6 +28,11 @@ class CheckingSurface final : public platform::Surface {
     check({x1, y1, x2, y2});
   }
   void DrawPoint(float x, float y, platform::Rgb) override { check({x, y}); }
+  void KeepGround() override { ++calls; }
+  bool HasGround() const override { return true; }
+  void RestoreGround(float x1, float y1, float x2, float y2, float reach) override {
+    check({x1, y1, x2, y2, reach});
+  }
   void recolour(platform::ColourMap) override { ++calls; }
 
  private:

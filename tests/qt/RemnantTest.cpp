@@ -5,9 +5,11 @@
 #include <QImage>
 #include <QtTest>
 
+#include "engine/Spacetime.h"
 #include "platform/Twips.h"
 #include "platform/qt/ImageSurface.h"
 #include "tests/fakes/Rig.h"
+#include "ui/Keys.h"
 
 Q_DECLARE_METATYPE(engine::Palette)
 
@@ -40,6 +42,11 @@ class TeeSurface final : public platform::Surface {
   void DrawPoint(float x, float y, Rgb c) override {
     image.DrawPoint(x, y, c), record.DrawPoint(x, y, c);
   }
+  void KeepGround() override { image.KeepGround(), record.KeepGround(); }
+  bool HasGround() const override { return image.HasGround(); }
+  void RestoreGround(float x1, float y1, float x2, float y2, float reach) override {
+    image.RestoreGround(x1, y1, x2, y2, reach), record.RestoreGround(x1, y1, x2, y2, reach);
+  }
   void recolour(platform::ColourMap map) override { image.recolour(map), record.recolour(map); }
 };
 
@@ -59,6 +66,12 @@ void replay(const DrawCall& call, platform::Surface& s) {
       break;
     case DrawCall::Op::Point:
       s.DrawPoint(call.a, call.b, call.colour);
+      break;
+    case DrawCall::Op::KeepGround:
+      s.KeepGround();
+      break;
+    case DrawCall::Op::RestoreGround:
+      s.RestoreGround(call.a, call.b, call.c, call.d, call.start);
       break;
   }
 }
@@ -193,6 +206,58 @@ class RemnantTest : public QObject {
     run.nextFrame();
     run.nextFrame();
     QCOMPARE(run.remnantCount(true), 0);
+  }
+
+  // The diagram frame by frame puts its ground back where its worldlines and
+  // marks were: the same pixels as the frame's diagram drawn whole, at any
+  // pixel ratio, through speed changes, contraction, v = 0 and a picture
+  // that lost its ground (rescaled on another screen).
+  void spacetimeDiagramLeavesNoTrace_data() {
+    QTest::addColumn<int>("simtype");
+    QTest::addColumn<double>("ratio");
+    for (int simtype : {1, 2, 3}) {
+      for (double ratio : {1.0, 1.5, 2.0}) {
+        QTest::addRow("demonstration %d, ratio %.1f", simtype, ratio) << simtype << ratio;
+      }
+    }
+  }
+
+  void spacetimeDiagramLeavesNoTrace() {
+    QFETCH(int, simtype);
+    QFETCH(double, ratio);
+    fakes::Rig rig;
+    const QSize size(platform::ToWholePixels(rig.spacetimeWindow.clientWidth()),
+                     platform::ToWholePixels(rig.spacetimeWindow.clientHeight()));
+    ImageSurface shown;
+    shown.resize(size, ratio);
+    rig.spacetimeWindow.drawOn(shown);
+    rig.core.RunAid(ui::KeyAction::Spacetime);
+    rig.startRun(simtype);
+    int differing = 0, checked = 0;
+    const auto frames = [&](int count) {
+      for (int i = 0; i < count; ++i) rig.runFrames(rig.runLoop.framesDrawn() + 1);
+      fakes::FakeWindow alone(ui::SpacetimeWindowLayout());
+      alone.resize(rig.spacetimeWindow.width(), rig.spacetimeWindow.height());
+      ImageSurface whole;
+      whole.resize(size, ratio);
+      alone.drawOn(whole);
+      engine::SpacetimeDiagram(ui::SpacetimeViewOf(alone)).draw(rig.m, rig.state(), rig.language);
+      differing += shown.image() != whole.image();
+      ++checked;
+    };
+    rig.clickVinc(12);
+    frames(17);
+    rig.commands.TControl_Click();
+    rig.clickVinc(17);
+    frames(23);
+    rig.commands.CommandVzero_Click();
+    frames(19);
+    shown.resize(size, ratio * 2);
+    shown.resize(size, ratio);
+    for (int i = 0; i < 20; ++i) rig.commands.CommandVdec_Click();
+    frames(29);
+    QCOMPARE(checked, 4);
+    QCOMPARE(differing, 0);
   }
 };
 

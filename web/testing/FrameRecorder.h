@@ -30,6 +30,12 @@ class FrameRecorder final : public platform::Surface {
                   float end) override;
   void DrawLine(float x1, float y1, float x2, float y2, platform::Rgb colour) override;
   void DrawPoint(float x, float y, platform::Rgb colour) override;
+  void KeepGround() override { pixels_.KeepGround(); }
+  // An erase: kept out of the frame's shapes, as a background erase is.
+  bool HasGround() const override { return pixels_.HasGround(); }
+  void RestoreGround(float x1, float y1, float x2, float y2, float reach) override {
+    pixels_.RestoreGround(x1, y1, x2, y2, reach);
+  }
   void recolour(platform::ColourMap map) override { pixels_.recolour(map); }
 
  private:
