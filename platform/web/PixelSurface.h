@@ -11,7 +11,6 @@
 
 namespace platform {
 
-
 // A drawing surface in a plain pixel buffer, without anti-aliasing: a pixel
 // belongs to a shape when its centre lies within the pen's reach, so the
 // same call always covers the same pixels and drawing it again in the

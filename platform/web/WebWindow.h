@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "platform/Control.h"
 #include "platform/ChangedAreas.h"
+#include "platform/Control.h"
 #include "platform/web/PixelSurface.h"
 
 namespace platform {
