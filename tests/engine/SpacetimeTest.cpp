@@ -209,15 +209,7 @@ TEST(SpacetimeDiagramPixels, WhatMovedLeavesNoTrace) {
         if (i % 7 == 6) check();
       }
     };
-    rig.clickVinc(12);
-    frames(30);
-    rig.commands.TControl_Click();
-    rig.clickVinc(17);
-    frames(30);
-    rig.commands.CommandVzero_Click();
-    frames(30);
-    for (int i = 0; i < 20; ++i) rig.commands.CommandVdec_Click();
-    frames(30);
+    fakes::SpeedsAndStops(rig, frames);
     // The page gives the panel a new size before the browser reports it, so
     // a frame may be drawn between on the picture of the old size.
     rig.spacetimeWindow.setWidth(rig.spacetimeWindow.width() + 1500);

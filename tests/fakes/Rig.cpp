@@ -34,4 +34,18 @@ void Rig::clickVinc(int times) {
   for (int i = 0; i < times; ++i) commands.CommandVinc_Click();
 }
 
+void SpeedsAndStops(Rig& rig, const std::function<void(int count)>& frames,
+                    const std::function<void()>& stopped) {
+  rig.clickVinc(12);
+  frames(30);
+  rig.commands.TControl_Click();
+  rig.clickVinc(17);
+  frames(30);
+  rig.commands.CommandVzero_Click();
+  frames(30);
+  stopped();
+  for (int i = 0; i < 20; ++i) rig.commands.CommandVdec_Click();
+  frames(30);
+}
+
 }  // namespace fakes

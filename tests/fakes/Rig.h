@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include "engine/Module1.h"
 #include "engine/RunLoop.h"
 #include "tests/fakes/FakeWindows.h"
@@ -47,5 +49,13 @@ class Rig {
   ui::Form1& form1;
   ui::Form2& form2;
 };
+
+// The steps a picture is checked through: speeding up, contraction switched
+// and faster still, "v = 0", then back through zero to a negative speed,
+// with `frames(count)` drawn after each; `stopped` runs after the frames at
+// rest.
+void SpeedsAndStops(
+    Rig& rig, const std::function<void(int count)>& frames,
+    const std::function<void()>& stopped = [] {});
 
 }  // namespace fakes

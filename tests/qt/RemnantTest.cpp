@@ -245,17 +245,10 @@ class RemnantTest : public QObject {
       differing += shown.image() != whole.image();
       ++checked;
     };
-    rig.clickVinc(12);
-    frames(17);
-    rig.commands.TControl_Click();
-    rig.clickVinc(17);
-    frames(23);
-    rig.commands.CommandVzero_Click();
-    frames(19);
-    shown.resize(size, ratio * 2);
-    shown.resize(size, ratio);
-    for (int i = 0; i < 20; ++i) rig.commands.CommandVdec_Click();
-    frames(29);
+    fakes::SpeedsAndStops(rig, frames, [&] {
+      shown.resize(size, ratio * 2);
+      shown.resize(size, ratio);
+    });
     QCOMPARE(checked, 4);
     QCOMPARE(differing, 0);
   }
