@@ -11,7 +11,7 @@ namespace {
 // Each area shown costs a call of its own (into the browser, or into Qt's
 // region); a joint box may take in this many pixels besides its parts
 // before two areas stay apart.
-constexpr std::int64_t kSpareJoined = 64 * 64;
+constexpr std::int64_t kSpareJoined = std::int64_t{64} * 64;
 constexpr std::size_t kMostAreas = 8;
 
 std::int64_t pixelsOf(const PixelRect& a) {
