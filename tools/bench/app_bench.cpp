@@ -76,7 +76,10 @@ int startup() {
     QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     shown = app.controlWindow().windowHandle();
   }
-  QApplication::processEvents();  // the first paint
+  // The first paint: a window hands its changes to Qt, which paints them on
+  // its next pass.
+  QApplication::processEvents();
+  QApplication::processEvents();
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   const double nowNs = static_cast<double>(std::chrono::nanoseconds(now).count());
   if (launched == nullptr) return 1;
