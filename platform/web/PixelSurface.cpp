@@ -273,7 +273,6 @@ void PixelSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb colour) 
       });
 }
 
-// Row by row, every pixel the band touches.
 void PixelSurface::KeepGround() {
   ground_ = GroundRuns(pixels_.data(), width_, height_, width_, opaque(back_));
 }
@@ -282,6 +281,7 @@ bool PixelSurface::HasGround() const {
   return !ground_.empty() && ground_.width() == width_ && ground_.height() == height_;
 }
 
+// Row by row, every pixel the band touches.
 void PixelSurface::RestoreGround(float x1, float y1, float x2, float y2, float reach) {
   if (!HasGround()) return;
   const Band band(toPixels(x1), toPixels(y1), toPixels(x2), toPixels(y2),
