@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QImage>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -41,6 +42,77 @@ class SurfacePixelTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Each shape reports where it changed the picture, putting the ground back
+  // too: every changed pixel lies in what was reported, and the ground comes
+  // back within the reach of its band and not much beyond, at any ratio.
+  void everyChangeIsReportedAndTheGroundComesBackWithinItsBand_data() {
+    QTest::addColumn<qreal>("ratio");
+    for (qreal ratio : {1.0, 1.5, 2.0}) QTest::addRow("ratio %.1f", ratio) << ratio;
+  }
+
+  void everyChangeIsReportedAndTheGroundComesBackWithinItsBand() {
+    QFETCH(qreal, ratio);
+    const Rgb drawn = PaletteColor(0), shown = PaletteColor(12);
+    const std::function<void(ImageSurface&)> shapes[] = {
+        [&](ImageSurface& s) { s.DrawCircle(3000, 2000, 900, shown); },
+        [&](ImageSurface& s) { s.DrawCircle(1234.5F, 987.25F, 15, shown); },
+        [&](ImageSurface& s) { s.DrawCircle(3000, 2000, 1200, shown, 1.5F, 2.4F); },
+        [&](ImageSurface& s) { s.DrawLine(500.3F, 3300.9F, 2000.1F, 300.2F, shown); },
+        [&](ImageSurface& s) { s.DrawPoint(3000, 2000, shown); },
+        // The ground put back along a band that starts at the top edge.
+        [&](ImageSurface& s) { s.RestoreGround(700, 0, 2600, 4000, 120); }};
+    for (const auto& shape : shapes) {
+      QRegion reported;
+      ImageSurface surface([&](const QRect& area) { reported += area; });
+      surface.resize(QSize(400, 300), ratio);
+      surface.setBackColor(kBg);
+      surface.ClearSurface();
+      surface.KeepGround();
+      surface.setPenWidth(400);  // the whole picture drawn over the ground
+      surface.DrawLine(0, 2250, 6000, 2250, drawn);
+      surface.setPenWidth(3);
+      const QImage before = surface.image();
+      reported = QRegion();
+      shape(surface);
+      const QImage& after = surface.image();
+      int unreported = 0, changed = 0;
+      for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+          if (after.pixel(x, y) == before.pixel(x, y)) continue;
+          ++changed;
+          unreported += !reported.contains(
+              QPoint(static_cast<int>((x + 0.5) / ratio), static_cast<int>((y + 0.5) / ratio)));
+        }
+      }
+      QVERIFY(changed > 0);
+      QCOMPARE(unreported, 0);
+    }
+    // Along the band from (700, 0) to (2600, 4000) twips, reach 120.
+    ImageSurface surface = freshSurface(ratio);
+    surface.KeepGround();
+    surface.setPenWidth(400);
+    surface.DrawLine(0, 2250, 6000, 2250, drawn);
+    surface.DrawLine(0, 0, 6000, 0, drawn);
+    surface.RestoreGround(700, 0, 2600, 4000, 120);
+    const double ax = 700 / 15.0 * ratio, dx = 1900 / 15.0 * ratio, dy = 4000 / 15.0 * ratio;
+    const double within = 120 / 15.0 * ratio, slack = within * 1.5 + 1.5;
+    int missed = 0, beyond = 0;
+    const QImage& image = surface.image();
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const double px = x + 0.5, py = y + 0.5;
+        const double t = std::clamp(((px - ax) * dx + py * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+        const double distance = std::hypot(px - (ax + t * dx), py - t * dy);
+        const bool restored =
+            (image.pixel(x, y) & 0xFFFFFFU) == (platform::ToQColor(kBg).rgb() & 0xFFFFFFU);
+        missed += distance <= within && !restored;
+        beyond += distance > slack && restored;
+      }
+    }
+    QCOMPARE(missed, 0);
+    QCOMPARE(beyond, 0);
+  }
+
   void redrawingInTheBackgroundLeavesNoPixel_data() {
     QTest::addColumn<qreal>("ratio");
     QTest::newRow("ratio 1") << 1.0;
