@@ -240,26 +240,11 @@ void ProgramCore::showSpacetime(bool shown) {
   shell_.perform(KeyAction::Spacetime);
 }
 
-// Drawn whenever the picture's frame is, and when it is opened or resized;
-// its legend in the colours in effect.
+// Drawn whenever the picture's frame is, and when it is opened or resized.
 void ProgramCore::drawSpacetime() {
   if (!module_.spacetime) return;
-  const engine::Palette palette = engine::PaletteInEffect(module_);
+  writeLegend(engine::PaletteInEffect(module_));
   const engine::SpacetimeView& view = spacetime_.view();
-  const platform::Text legend[] = {
-      TR_TEXT("Spacetime", "%1: the ends' worldlines, dots where they are now"),
-      TR_TEXT("Spacetime", "%1: the past light cone, the events seen now"),
-      TR_TEXT("Spacetime", "%1: the ends as the observer sees them now")};
-  const engine::LegendColour colours[] = {engine::LegendColour::Black,
-                                          engine::LegendColour::LightYellow,
-                                          engine::LegendColour::LightRed};
-  // Set only when it changes (the palette or the language): on the page every
-  // setting is work for the browser, and this runs each frame.
-  for (std::size_t i = 0; i < view.legend.size(); ++i) {
-    const std::string text = Filled(language_.localized(legend[i]),
-                                    {language_.localized(engine::ColourName(palette, colours[i]))});
-    if (view.legend[i]->text() != text) view.legend[i]->setText(text);
-  }
   if (engine::DemonstrationOf(module_, module_.simtype) == nullptr) {
     view.window.surface().setBackColor(module_.bgcolor);
     view.window.surface().ClearSurface();
@@ -267,6 +252,26 @@ void ProgramCore::drawSpacetime() {
     return;
   }
   spacetime_.draw(module_, runLoop_.state(), language_);
+}
+
+// The legend names the colours in effect. The language is the program's
+// for its whole run, so only a new palette rewrites it: on the page each
+// translation is a call into the browser, and this runs each frame.
+void ProgramCore::writeLegend(engine::Palette palette) {
+  if (legendPalette_ == palette) return;
+  legendPalette_ = palette;
+  const platform::Text legend[] = {
+      TR_TEXT("Spacetime", "%1: the ends' worldlines, dots where they are now"),
+      TR_TEXT("Spacetime", "%1: the past light cone, the events seen now"),
+      TR_TEXT("Spacetime", "%1: the ends as the observer sees them now")};
+  const engine::LegendColour colours[] = {engine::LegendColour::Black,
+                                          engine::LegendColour::LightYellow,
+                                          engine::LegendColour::LightRed};
+  const engine::SpacetimeView& view = spacetime_.view();
+  for (std::size_t i = 0; i < view.legend.size(); ++i) {
+    view.legend[i]->setText(Filled(language_.localized(legend[i]),
+                                   {language_.localized(engine::ColourName(palette, colours[i]))}));
+  }
 }
 
 // While the picture runs, its text alternative follows at most once a second.

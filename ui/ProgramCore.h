@@ -118,6 +118,7 @@ class ProgramCore {
   // After every handler: what changed is announced, the picture described.
   void tellChanges();
   void frameDrawn();
+  void writeLegend(engine::Palette palette);
   void describePicture();
   void announce(const std::string& text);
   void showSpacetime(bool shown);
@@ -141,6 +142,7 @@ class ProgramCore {
   Announcer announcer_;
   Told told_{};
   double lastDescribed_ = 0;
+  std::optional<engine::Palette> legendPalette_;  // the legend's colours, once written
   std::function<void()> frameObserver_;
   bool sizedByLink_ = false;         // the link gave the track window its height
   std::optional<Link> linkWaiting_;  // chosen, to be selected once laid out

@@ -214,12 +214,19 @@ TEST(ProjectorPalette, PensAndMarksGrowWithTheWindow) {
 
 TEST(ProjectorPalette, ARunTakesItAtItsSetUpAndAnIdleWindowAtOnce) {
   Rig rig;
+  rig.core.RunAid(ui::KeyAction::Spacetime);
+  // The diagram's legend names the light cone's colour in the palette in effect.
+  const auto coneNamed = [&rig](const char* colour) {
+    EXPECT_EQ(rig.spacetimeWindow.control("LLegendCone").text().rfind(colour, 0), 0U)
+        << rig.spacetimeWindow.control("LLegendCone").text();
+  };
   rig.startRun(1);
   rig.clickVinc(5);
   rig.runFrames(5);
-  rig.commands.SwitchPalette();  // during a run: from the next set-up
+  rig.core.RunAid(ui::KeyAction::Palette);  // during a run: from the next set-up
   rig.runFrames(8);
   EXPECT_EQ(rig.m.bgcolor, platform::RGB(192, 192, 192));
+  coneNamed("Light yellow");
   const auto& calls = rig.picture().calls;
   EXPECT_TRUE(std::none_of(calls.begin(), calls.end(), [](const fakes::DrawCall& call) {
     return call.colour == platform::RGB(255, 255, 255) && call.op == fakes::DrawCall::Op::Arc;
@@ -231,11 +238,14 @@ TEST(ProjectorPalette, ARunTakesItAtItsSetUpAndAnIdleWindowAtOnce) {
   EXPECT_EQ(rig.picture().backColour, platform::RGB(255, 255, 255));
   EXPECT_EQ(rig.f2("Lv_obs").backColour, platform::RGB(255, 255, 255));
   EXPECT_EQ(rig.f2("Tv_obs").foreColour, platform::RGB(170, 0, 0));
+  rig.runFrames(rig.runLoop.framesDrawn() + 1);
+  coneNamed("Dark blue");
   rig.commands.CommandStart_Click();  // Stop: idle, so the next switch applies at once
-  rig.commands.SwitchPalette();
+  rig.core.RunAid(ui::KeyAction::Palette);
   EXPECT_EQ(rig.m.bgcolor, platform::RGB(192, 192, 192));
   EXPECT_EQ(rig.f1("Lv").backColour, platform::RGB(192, 192, 192));
   EXPECT_EQ(rig.picture().backColour, platform::RGB(192, 192, 192));  // recoloured, not cleared
+  coneNamed("Light yellow");
 }
 
 // Every aid of the key list runs by the name the page's script uses for it:
