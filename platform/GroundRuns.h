@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Colour.h"
+#include "platform/Shapes.h"
 
 namespace platform {
 
@@ -24,9 +25,10 @@ class GroundRuns {
   bool empty() const { return rowStarts_.empty(); }
   int width() const { return width_; }
   int height() const { return height_; }
-  // Puts the ground back in row y of a picture of the same size, from pixel
-  // `first` to `last`.
-  void restore(std::uint32_t* row, int y, int first, int last) const;
+  // Puts the ground back in a picture of the same size, `stride` pixels
+  // from row to row, wherever the band touches a row: each row's span, a
+  // little wider than the band, clipped to the picture.
+  void restore(std::uint32_t* pixels, std::ptrdiff_t stride, const Band& band) const;
   // The same ground in other colours (each pixel value as `map` makes it).
   template <typename Map>
   void recolour(Map map) {
@@ -39,6 +41,8 @@ class GroundRuns {
     int first, last;
     std::uint32_t colour;
   };
+  void restoreRow(std::uint32_t* row, int y, int first, int last) const;
+
   std::vector<Run> runs_;
   std::vector<std::size_t> rowStarts_;  // where each row's runs begin; one more at the end
   std::uint32_t background_ = 0;

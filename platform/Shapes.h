@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,6 +62,20 @@ class Band {
     if (low_ == high_) return {left_ - reach_, right_ + reach_};
     const double a = x1_ + (from - y1_) * slope_, b = x1_ + (to - y1_) * slope_;
     return {std::min(a, b) - reach_, std::max(a, b) + reach_};
+  }
+
+  // The band as boxes of `rows` rows each, within a picture `height` rows
+  // high: what a shape within it changed, as a strip of boxes along a
+  // slanting line rather than one box round all of it. Each box is its
+  // rows' span, from row `from` to before row `to`.
+  template <typename Box>
+  void boxes(int rows, int height, Box box) const {
+    const int last = std::min(height, static_cast<int>(std::ceil(bottom())) + 1);
+    for (int y = std::max(0, static_cast<int>(std::floor(top()))); y < last; y += rows) {
+      const int end = std::min(y + rows, last);
+      const RowSpan span = row(y, end);
+      if (!span.empty()) box(span, y, end);
+    }
   }
 
  private:

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ChangedAreas.h"
 #include "platform/Shapes.h"
 #include "platform/Twips.h"
 
@@ -67,15 +68,24 @@ void ImageSurface::ClearSurface() {
   if (changed_) changed_(QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize()));
 }
 
-// One shape, without antialiasing, in the pen of the given colour; draw
-// returns the area it covered so only that is repainted.
+// One shape, without antialiasing, in the pen of the given colour; false
+// when there is no image to draw on.
 template <typename Draw>
-void ImageSurface::paint(Rgb colour, Draw draw) {
-  if (image_.isNull()) return;
+bool ImageSurface::drawWith(Rgb colour, Draw draw) {
+  if (image_.isNull()) return false;
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(penOf(colour, penWidth_));
-  changed(draw(painter));
+  draw(painter);
+  return true;
+}
+
+// As drawWith, where draw returns the area it covered so only that is
+// repainted.
+template <typename Draw>
+void ImageSurface::paint(Rgb colour, Draw draw) {
+  QRectF covered;
+  if (drawWith(colour, [&](QPainter& painter) { covered = draw(painter); })) changed(covered);
 }
 
 void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour) {
@@ -111,7 +121,8 @@ void ImageSurface::DrawCircle(float x, float y, float radius, Rgb colour, float 
 void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb colour) {
   const QPointF a = toPixels(x1, y1);
   const QPointF b = toPixels(x2, y2);
-  paint(colour, [&](QPainter& painter) {
+  const qreal ratio = image_.devicePixelRatio();
+  const bool drawn = drawWith(colour, [&](QPainter& painter) {
     // Flat, with a disk at each end for its round cap: Qt strokes a round
     // cap through curves, which makes a line twice as dear.
     QPen pen = painter.pen();
@@ -120,11 +131,12 @@ void ImageSurface::DrawLine(float x1, float y1, float x2, float y2, Rgb colour) 
     painter.drawLine(a, b);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ToQColor(colour));
-    const qreal ratio = image_.devicePixelRatio();
     painter.drawEllipse(diskBox(a, penWidth_ / 2.0, ratio));
     painter.drawEllipse(diskBox(b, penWidth_ / 2.0, ratio));
-    return QRectF(a, b).normalized();
   });
+  // Within half the pen and a rounding pixel of the line, and a pixel more.
+  const qreal reach = (penWidth_ / 2.0 + 2) * ratio;
+  if (drawn) changedAlong(Band(a.x() * ratio, a.y() * ratio, b.x() * ratio, b.y() * ratio, reach));
 }
 
 void ImageSurface::DrawPoint(float x, float y, Rgb colour) {
@@ -154,26 +166,9 @@ void ImageSurface::RestoreGround(float x1, float y1, float x2, float y2, float r
   const qreal ratio = image_.devicePixelRatio();
   const QPointF a = toPixels(x1, y1) * ratio, b = toPixels(x2, y2) * ratio;
   const Band band(a.x(), a.y(), b.x(), b.y(), std::fabs(ToPixels(reach)) * ratio);
-  const int firstRow = std::max(0, static_cast<int>(std::floor(band.top())));
-  const int lastRow = std::min(image_.height() - 1, static_cast<int>(std::ceil(band.bottom())));
-  auto* pixels = reinterpret_cast<QRgb*>(image_.bits());
-  const qsizetype stride = image_.bytesPerLine() / qsizetype{sizeof(QRgb)};
-  int left = image_.width(), right = -1;
-  for (int y = firstRow; y <= lastRow; ++y) {
-    const RowSpan span = band.row(y, y + 1);
-    if (span.empty()) continue;
-    const int first = std::max(0, static_cast<int>(std::floor(span.first)));
-    const int last = std::min(image_.width() - 1, static_cast<int>(std::ceil(span.last)) - 1);
-    if (first > last) continue;
-    ground_.restore(pixels + y * stride, y, first, last);
-    left = std::min(left, first);
-    right = std::max(right, last);
-  }
-  if (changed_ && left <= right) {
-    const QRect restored(QPoint(left, firstRow), QPoint(right, lastRow));
-    changed_(QRectF(QPointF(restored.topLeft()) / ratio, QSizeF(restored.size()) / ratio)
-                 .toAlignedRect());
-  }
+  ground_.restore(reinterpret_cast<QRgb*>(image_.bits()),
+                  image_.bytesPerLine() / qsizetype{sizeof(QRgb)}, band);
+  changedAlong(band);
 }
 
 void ImageSurface::recolour(ColourMap map) {
@@ -197,6 +192,18 @@ void ImageSurface::changed(const QRectF& shape) {
   if (!changed_) return;
   const int margin = penWidth_ + 2;
   changed_(shape.toAlignedRect().adjusted(-margin, -margin, margin, margin));
+}
+
+// A band in device pixels, as boxes along it in the window's own pixels.
+void ImageSurface::changedAlong(const Band& band) {
+  if (!changed_) return;
+  const qreal ratio = image_.devicePixelRatio();
+  band.boxes(kChangedBandRows, image_.height(), [&](RowSpan span, int from, int to) {
+    const int left = static_cast<int>(std::floor(std::floor(span.first) / ratio));
+    const int right = static_cast<int>(std::ceil(std::ceil(span.last) / ratio));
+    const int upper = static_cast<int>(std::floor(from / ratio));
+    changed_(QRect(left, upper, right - left, static_cast<int>(std::ceil(to / ratio)) - upper));
+  });
 }
 
 }  // namespace platform

@@ -44,8 +44,11 @@ class ImageSurface final : public Surface {
 
  private:
   template <typename Draw>
+  bool drawWith(Rgb colour, Draw draw);
+  template <typename Draw>
   void paint(Rgb colour, Draw draw);
   void changed(const QRectF& shape);
+  void changedAlong(const Band& band);
 
   QImage image_;
   GroundRuns ground_;

@@ -53,7 +53,7 @@ class ChangedBands {
 
   // Row y changed from first to last.
   void changed(int y, int first, int last) {
-    if (left_ <= right_ && y - top_ >= kBandRows) report();
+    if (left_ <= right_ && y - top_ >= kChangedBandRows) report();
     if (left_ > right_) top_ = y;
     left_ = std::min(left_, first);
     right_ = std::max(right_, last);
@@ -61,7 +61,6 @@ class ChangedBands {
   }
 
  private:
-  static constexpr int kBandRows = 32;
   void report() {
     if (changed_ && left_ <= right_)
       changed_({left_, top_, right_ - left_ + 1, bottom_ - top_ + 1});
@@ -281,23 +280,17 @@ bool PixelSurface::HasGround() const {
   return !ground_.empty() && ground_.width() == width_ && ground_.height() == height_;
 }
 
-// Row by row, every pixel the band touches.
 void PixelSurface::RestoreGround(float x1, float y1, float x2, float y2, float reach) {
   if (!HasGround()) return;
   const Band band(toPixels(x1), toPixels(y1), toPixels(x2), toPixels(y2),
                   std::fabs(toPixels(reach)));
-  const int firstRow = std::max(0, static_cast<int>(std::floor(band.top())));
-  const int lastRow = std::min(height_ - 1, static_cast<int>(std::ceil(band.bottom())));
-  ChangedBands bands(changed_);
-  for (int y = firstRow; y <= lastRow; ++y) {
-    const RowSpan span = band.row(y, y + 1);
-    if (span.empty()) continue;
-    const int first = std::max(0, static_cast<int>(std::floor(span.first)));
-    const int last = std::min(width_ - 1, static_cast<int>(std::ceil(span.last)) - 1);
-    if (first > last) continue;
-    ground_.restore(pixels_.data() + static_cast<std::ptrdiff_t>(y) * width_, y, first, last);
-    bands.changed(y, first, last);
-  }
+  ground_.restore(pixels_.data(), width_, band);
+  if (!changed_) return;
+  band.boxes(kChangedBandRows, height_, [&](RowSpan span, int from, int to) {
+    const int left = std::max(0, static_cast<int>(std::floor(span.first)));
+    const int right = std::min(width_, static_cast<int>(std::ceil(span.last)));
+    if (left < right) changed_({left, from, right - left, to - from});
+  });
 }
 
 void PixelSurface::DrawPoint(float x, float y, Rgb colour) {
