@@ -113,6 +113,23 @@ class SurfacePixelTest : public QObject {
     QCOMPARE(beyond, 0);
   }
 
+  // A line ends round at both ends, as a round pen's would: drawn half a
+  // pen beyond each end, and no further.
+  void aLineEndsRoundAtBothEnds() {
+    for (qreal ratio : {1.0, 2.0}) {
+      ImageSurface surface = freshSurface(ratio);
+      surface.setPenWidth(12);
+      surface.DrawLine(1500, 2000, 4500, 2000, PaletteColor(0));  // 100 to 300 px across
+      const auto drawnAt = [&](double x) {
+        const QRgb pixel = surface.image().pixel(static_cast<int>(x * ratio),
+                                                 static_cast<int>(2000 / 15.0 * ratio));
+        return (pixel & 0xFFFFFFU) != (platform::ToQColor(kBg).rgb() & 0xFFFFFFU);
+      };
+      QVERIFY(drawnAt(95) && drawnAt(305));
+      QVERIFY(!drawnAt(92) && !drawnAt(308));
+    }
+  }
+
   void redrawingInTheBackgroundLeavesNoPixel_data() {
     QTest::addColumn<qreal>("ratio");
     QTest::newRow("ratio 1") << 1.0;
