@@ -261,7 +261,7 @@ void SpacetimeDiagram::draw(const Module1& m, const RunState& run,
   // the diagram drawn whole too.
   if (const Basis basis = basisOf(m, run); drawnFrom_ != basis || !s.HasGround()) {
     chart_ = ChartFor(m, run, basis.clientWidth, basis.clientHeight);
-    drawWhole(m, run, language);
+    drawWhole(m, basis.lines, language);
     drawnFrom_ = basis;
   } else {
     eraseMoved();
@@ -315,7 +315,7 @@ void SpacetimeDiagram::drawStroke(const Stroke& p, platform::Rgb colour) {
                                   static_cast<float>(p.x2), static_cast<float>(p.y2), colour);
 }
 
-void SpacetimeDiagram::drawWhole(const Module1& m, const RunState& run,
+void SpacetimeDiagram::drawWhole(const Module1& m, const std::vector<double>& lines,
                                  const platform::Language& language) {
   platform::Surface& s = view_.window.surface();
   s.setBackColor(m.bgcolor);
@@ -323,7 +323,7 @@ void SpacetimeDiagram::drawWhole(const Module1& m, const RunState& run,
   s.setPenWidth(kPen);
   for (const Stroke& p : axesOf(chart_)) drawStroke(p, kAxisColour);
   std::vector<Stroke> cones;
-  for (double r : LinesOf(m, run)) cone(cones, chart_, m, r);
+  for (double r : lines) cone(cones, chart_, m, r);
   for (const Stroke& p : cones) drawStroke(p, m.colours.direction);
   s.KeepGround();
   placeLabels(view_, chart_, language);

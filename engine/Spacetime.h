@@ -110,7 +110,9 @@ class SpacetimeDiagram {
   };
   Basis basisOf(const Module1& m, const RunState& run) const;
 
-  void drawWhole(const Module1& m, const RunState& run, const platform::Language& language);
+  // The still parts, with a light cone for each line at its distance.
+  void drawWhole(const Module1& m, const std::vector<double>& lines,
+                 const platform::Language& language);
   void eraseMoved();
   void drawStroke(const Stroke& p, platform::Rgb colour);
 

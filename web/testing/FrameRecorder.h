@@ -31,8 +31,8 @@ class FrameRecorder final : public platform::Surface {
   void DrawLine(float x1, float y1, float x2, float y2, platform::Rgb colour) override;
   void DrawPoint(float x, float y, platform::Rgb colour) override;
   void KeepGround() override { pixels_.KeepGround(); }
-  // An erase: kept out of the frame's shapes, as a background erase is.
   bool HasGround() const override { return pixels_.HasGround(); }
+  // An erase: kept out of the frame's shapes, as a background erase is.
   void RestoreGround(float x1, float y1, float x2, float y2, float reach) override {
     pixels_.RestoreGround(x1, y1, x2, y2, reach);
   }
